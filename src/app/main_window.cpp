@@ -1,0 +1,79 @@
+#include "app/main_window.h"
+
+#include <memory>
+#include <vector>
+
+#include "app/tool_catalogue.h"
+#include "framework/reference_pages.h"
+#include "framework/save_options.h"
+#include "framework/strings.h"
+#include "platform/platform.h"
+#include "platform/resources.h"
+#include "platform/settings_hive.h"
+
+namespace quillion::app {
+namespace {
+
+using platform::ControlKind;
+using platform::ControlSpec;
+
+constexpr ControlSpec kControls[] = {
+    {"banner", ControlKind::Label, "Quillion", 0, 0, 1, 1, platform::kBanner | platform::kTappable},
+    {"tools", ControlKind::ListBox, "", 1, 0, 1, 1, platform::kStretch},
+};
+
+void runSheet(const ToolRecipe& recipe) {
+  // Pages outlive the sheet that shows them: the sheet is destroyed first.
+  std::vector<std::unique_ptr<platform::Form>> pages;
+  for (const TabRecipe& tab : recipe.tabs) pages.push_back(makePage(tab));
+  platform::Sheet sheet{std::string(recipe.caption)};
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    sheet.addPage(*pages[i], std::string(recipe.tabs[i].caption));
+  }
+  platform::currentPlatform().runModal(sheet);
+}
+
+}  // namespace
+
+CQuillionDlg::CQuillionDlg() : Form("Quillion", kControls) {}
+
+void CQuillionDlg::onInit() {
+  platform::Control& list = control("tools");
+  for (const ToolRow& row : kToolCatalogue) list.addItem(std::string(row.title), row.id);
+  list.setSelected(0);  // selecting here opens nothing
+}
+
+void CQuillionDlg::onNotify(const platform::Notification& n) {
+  if (n.id == "tools" &&
+      (n.event == platform::Event::SelectionChanged || n.event == platform::Event::DoubleClicked)) {
+    launchTool(control("tools").selectedData());
+  } else if (n.id == "banner" && n.event == platform::Event::Clicked) {
+    std::string text = "Version : " + std::string(platform::programFileVersion()).substr(0, 40);
+    platform::currentPlatform().messageBox(text, framework::kAppName,
+                                           platform::MessageIcon::Information);
+  }
+}
+
+void launchTool(int toolId) {
+  if (toolId < 0 || toolId >= kToolCount) return;
+  const ToolRecipe& recipe = toolRecipe(toolId);
+  if (recipe.kind == ToolKind::Reference) {
+    framework::ReferenceWindow window(recipe.documentId);
+    window.run();
+    return;
+  }
+  runSheet(recipe);
+}
+
+int runQuillion() {
+  platform::SettingsHive::setDamageReporter([](const std::string& text) {
+    platform::currentPlatform().messageBox(text, framework::kAppName,
+                                           platform::MessageIcon::Warning);
+  });
+  framework::loadSaveOptions();
+  CQuillionDlg dialog;
+  platform::currentPlatform().runModal(dialog);
+  return 0;
+}
+
+}  // namespace quillion::app

@@ -1,0 +1,98 @@
+#include "framework/calculator_page.h"
+
+#include "framework/save_options_dialog.h"
+#include "framework/strings.h"
+#include "platform/platform.h"
+
+namespace quillion::framework {
+
+using platform::Event;
+
+CalculatorPage::CalculatorPage(std::string title, std::span<const platform::ControlSpec> controls,
+                               bool hasMenuBar)
+    : Form(std::move(title), controls), exchange_(*this), menuBar_(hasMenuBar) {}
+
+void CalculatorPage::onInit() {
+  if (!bound_) {
+    bind(exchange_);
+    bound_ = true;
+  }
+  SettingsStore store;
+  loadInputs(store);
+  dirty_ = false;
+  ready_ = true;
+  updateData(false);
+  compute();
+}
+
+bool CalculatorPage::updateData(bool fromControls) {
+  if (fromControls) return exchange_.fromControls();
+  exchange_.toControls();
+  return true;
+}
+
+void CalculatorPage::compute() {
+  if (!ready_) return;
+  updateData(true);
+  calculate();
+  updateData(false);
+  dirty_ = true;
+}
+
+void CalculatorPage::onNotify(const platform::Notification& n) {
+  if (n.event == Event::Changed && exchange_.numberFor(n.id)) {
+    numberEdited(n.id);
+  } else if (n.event == Event::Spin) {
+    spinPressed(n.id, n.step);
+  } else {
+    onPageEvent(n);
+  }
+}
+
+void CalculatorPage::numberEdited(std::string_view id) {
+  double* member = exchange_.numberFor(id);
+  double before = *member;
+  updateData(true);
+  // An exact comparison: retyping 24 as 24.0 does not recompute.
+  if (*member != before) compute();
+}
+
+void CalculatorPage::spinPressed(std::string_view spinId, int step) {
+  const platform::Control* spin = find(spinId);
+  if (!spin) return;
+  double* member = exchange_.numberFor(spin->spec().buddy);
+  if (!member) return;
+  *member += step > 0 ? 1.0 : -1.0;
+  updateData(false);
+  compute();
+}
+
+void CalculatorPage::onSave() {
+  if (!dirty_) {
+    platform::currentPlatform().messageBox(kNothingChanged, kAppName,
+                                           platform::MessageIcon::Information);
+    return;
+  }
+  ResultLog log;
+  log.open();
+  log.writeTitle(reportTitle());
+  writeReportLines(log);
+  log.writeBlank();
+  dirty_ = false;
+  log.close();
+}
+
+void CalculatorPage::onOptions() {
+  SaveOptionsDialog dialog;
+  dialog.runModal();
+  afterOptions();
+}
+
+void CalculatorPage::onClose(platform::CloseReason reason) {
+  if (!savesOn(reason)) return;
+  // A box left holding an unreadable number keeps the member's last good value.
+  SettingsStore store;
+  saveInputs(store);
+}
+
+}  // namespace quillion::framework

@@ -1,0 +1,64 @@
+// What every calculator tab shares: inputs restored from the settings store, a compute
+// that runs only when a number really changed, spin buttons that step by exactly 1,
+// the dirty flag, the "Save" and "Options" commands, and inputs written back on close.
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "framework/data_exchange.h"
+#include "framework/result_log.h"
+#include "framework/settings_store.h"
+#include "platform/window.h"
+
+namespace quillion::framework {
+
+class CalculatorPage : public platform::Form {
+ public:
+  CalculatorPage(std::string title, std::span<const platform::ControlSpec> controls,
+                 bool hasMenuBar);
+
+  bool hasMenuBar() const override { return menuBar_; }
+  void onSave() override;
+  void onOptions() override;
+  void onClose(platform::CloseReason reason) override;
+
+  bool dirty() const { return dirty_; }
+
+ protected:
+  // Binds the page's members to its controls, in the order of the form.
+  virtual void bind(DataExchange& dx) = 0;
+  virtual void loadInputs(SettingsStore& store) = 0;
+  virtual void saveInputs(SettingsStore& store) = 0;
+  // Works out the results from the members and formats the result texts.
+  virtual void calculate() = 0;
+  virtual std::string reportTitle() const { return {}; }
+  virtual void writeReportLines(ResultLog& /*log*/) {}
+  // Whether the inputs are stored when the sheet ends this way (always on OK).
+  virtual bool savesOn(platform::CloseReason reason) const {
+    return reason == platform::CloseReason::Ok;
+  }
+  // Notifications other than number edits and spins.
+  virtual void onPageEvent(const platform::Notification& /*n*/) {}
+  // After the Save Options dialog closed.
+  virtual void afterOptions() {}
+
+  void onInit() override;
+  void onNotify(const platform::Notification& n) override;
+
+  bool updateData(bool fromControls);
+  void compute();
+  void setDirty() { dirty_ = true; }
+
+ private:
+  void numberEdited(std::string_view id);
+  void spinPressed(std::string_view spinId, int step);
+
+  DataExchange exchange_;
+  bool bound_ = false;
+  bool menuBar_;
+  bool ready_ = false;
+  bool dirty_ = false;
+};
+
+}  // namespace quillion::framework

@@ -1,0 +1,47 @@
+// Data exchange between a form's controls and a page's members, in both directions for
+// all bound controls at once, in the order they were bound.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/window.h"
+
+namespace quillion::framework {
+
+class DataExchange {
+ public:
+  explicit DataExchange(platform::Form& form) : form_(form) {}
+
+  void number(std::string_view id, double& member);
+  void number(std::string_view id, double& member, double minimum, double maximum);
+  void text(std::string_view id, std::string& member);  // text boxes and labels
+  void check(std::string_view id, int& member);
+  void radio(std::string_view firstId, int& member);  // index of the checked button
+  void choice(std::string_view id, int& member);      // drop-down position
+
+  // The bound number of an edit box, or nullptr.
+  double* numberFor(std::string_view id);
+
+  void toControls();
+  // Stops at the first box that fails (message shown, focus on the box); false then.
+  bool fromControls();
+
+ private:
+  enum class Kind { Number, Text, Check, Radio, Choice };
+  struct Binding {
+    Kind kind;
+    std::string id;
+    void* member;
+    bool ranged = false;
+    double minimum = 0;
+    double maximum = 0;
+  };
+  std::vector<platform::Control*> radioGroup(std::string_view firstId);
+
+  platform::Form& form_;
+  std::vector<Binding> bindings_;
+};
+
+}  // namespace quillion::framework

@@ -1,0 +1,150 @@
+// Number formatting and parsing shared by every page, the log and the script driver.
+#include "framework/format.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+namespace quillion::framework {
+namespace {
+
+// Where the single conversion of a printf format starts and ends ("%%" is literal).
+struct Conversion {
+  std::size_t begin = std::string_view::npos;
+  std::size_t end = std::string_view::npos;
+};
+
+Conversion findConversion(std::string_view format) {
+  for (std::size_t i = 0; i < format.size(); ++i) {
+    if (format[i] != '%') continue;
+    if (i + 1 < format.size() && format[i + 1] == '%') {
+      ++i;
+      continue;
+    }
+    std::size_t j = i + 1;
+    while (j < format.size() && std::string_view("-+ #0123456789.lhLqjzt").find(format[j]) !=
+                                    std::string_view::npos) {
+      ++j;
+    }
+    if (j < format.size()) return {i, j + 1};
+  }
+  return {};
+}
+
+std::string printfToString(const std::string& format, auto... args) {
+  int size = std::snprintf(nullptr, 0, format.c_str(), args...);
+  if (size < 0) return {};
+  std::vector<char> buffer(static_cast<std::size_t>(size) + 1);
+  std::snprintf(buffer.data(), buffer.size(), format.c_str(), args...);
+  return std::string(buffer.data(), static_cast<std::size_t>(size));
+}
+
+std::string unescapePercents(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    out += text[i];
+    if (text[i] == '%' && i + 1 < text.size() && text[i + 1] == '%') ++i;
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string formatValue(std::string_view format, double value) {
+  Conversion c = findConversion(format);
+  if (c.begin == std::string_view::npos) return unescapePercents(format);
+  std::string_view spec = format.substr(c.begin, c.end - c.begin);
+  char last = spec.back();
+  bool floating = std::string_view("fFeEgGaA").find(last) != std::string_view::npos;
+  if (!floating) return unescapePercents(format);
+  if (!std::isfinite(value)) {
+    return unescapePercents(format.substr(0, c.begin)) + std::string(kNoValue) +
+           unescapePercents(format.substr(c.end));
+  }
+  // Only the floating conversion reaches printf; the rest of the text is copied.
+  std::string conversion(spec);
+  return unescapePercents(format.substr(0, c.begin)) + printfToString(conversion, value) +
+         unescapePercents(format.substr(c.end));
+}
+
+std::string formatInteger(std::string_view format, int value) {
+  Conversion c = findConversion(format);
+  if (c.begin == std::string_view::npos) return unescapePercents(format);
+  std::string conversion(format.substr(c.begin, c.end - c.begin));
+  return unescapePercents(format.substr(0, c.begin)) + printfToString(conversion, value) +
+         unescapePercents(format.substr(c.end));
+}
+
+std::string formatText(std::string_view format, std::string_view text) {
+  return formatTexts(format, {text});
+}
+
+std::string formatTexts(std::string_view format, std::initializer_list<std::string_view> texts) {
+  std::string out;
+  auto next = texts.begin();
+  for (std::size_t i = 0; i < format.size(); ++i) {
+    if (format[i] == '%' && i + 1 < format.size()) {
+      if (format[i + 1] == '%') {
+        out += '%';
+        ++i;
+        continue;
+      }
+      if (format[i + 1] == 's') {
+        if (next != texts.end()) out += *next++;
+        ++i;
+        continue;
+      }
+    }
+    out += format[i];
+  }
+  return out;
+}
+
+std::string formatNumberBox(double value) {
+  if (!std::isfinite(value)) return std::string(kNoValue);
+  return printfToString(std::string("%.15g"), value);
+}
+
+bool parseNumberBox(std::string_view text, double& value) {
+  auto blank = [](char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  // A decimal number only: sign, digits with at most one point, an optional exponent.
+  std::size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  std::size_t digits = 0;
+  bool point = false;
+  for (; i < text.size(); ++i) {
+    if (text[i] >= '0' && text[i] <= '9') {
+      ++digits;
+    } else if (text[i] == '.' && !point) {
+      point = true;
+    } else {
+      break;
+    }
+  }
+  if (digits == 0) return false;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    std::size_t j = i + 1;
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+    std::size_t expDigits = 0;
+    while (j < text.size() && text[j] >= '0' && text[j] <= '9') {
+      ++j;
+      ++expDigits;
+    }
+    if (expDigits == 0) return false;
+    i = j;
+  }
+  if (i != text.size()) return false;
+  std::string_view number = text;
+  if (!number.empty() && number.front() == '+') number.remove_prefix(1);
+  double parsed = 0.0;
+  auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), parsed);
+  if (error != std::errc() || end != number.data() + number.size()) return false;
+  if (!std::isfinite(parsed)) return false;
+  value = parsed;
+  return true;
+}
+
+}  // namespace quillion::framework

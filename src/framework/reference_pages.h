@@ -1,0 +1,57 @@
+// Pages that show the program's reference documents, and the review page.
+#pragma once
+
+#include <string>
+
+#include "platform/window.h"
+
+namespace quillion::framework {
+
+// The document's text as UTF-8 HTML, converted from its 8-bit character set; empty
+// when the program has no document with that id.
+std::string loadReferenceDocument(int documentId);
+
+// A sheet tab showing one reference document.
+class CSTHtmlPage : public platform::Form {
+ public:
+  CSTHtmlPage(int documentId, std::string caption);
+  int documentId() const { return documentId_; }
+
+ protected:
+  void onInit() override;
+
+ private:
+  int documentId_;
+};
+
+// A modal window showing one reference document, titled "Quillion".
+class ReferenceWindow : public platform::Form {
+ public:
+  explicit ReferenceWindow(int documentId);
+  int run();
+
+ protected:
+  void onInit() override;
+
+ private:
+  int documentId_;
+};
+
+// The latest parenteral review text, shared by the review page.
+std::string& reviewText();
+
+// A read-only text page showing the review text each time it becomes the active tab.
+class ReviewPage : public platform::Form {
+ public:
+  ReviewPage();
+  const std::string& caption() const { return caption_; }
+  void setCaption(std::string caption) { caption_ = std::move(caption); }
+
+ protected:
+  void onShown() override;
+
+ private:
+  std::string caption_ = "Reviews";
+};
+
+}  // namespace quillion::framework

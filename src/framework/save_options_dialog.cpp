@@ -1,0 +1,103 @@
+#include "framework/save_options_dialog.h"
+
+#include "adult/select_ibw_method_dialog.h"
+#include "framework/data_exchange.h"
+#include "framework/save_options.h"
+#include "platform/paths.h"
+#include "platform/platform.h"
+
+namespace quillion::framework {
+namespace {
+
+using platform::ControlKind;
+using platform::ControlSpec;
+
+constexpr ControlSpec kControls[] = {
+    {"fileLabel", ControlKind::Label, "File:", 0, 0},
+    {"fileName", ControlKind::Label, "", 0, 1, 1, 2, platform::kWrap},
+    {"browse", ControlKind::Button, "Browse...", 1, 1},
+    {"append", ControlKind::Radio, "Append data end of file", 2, 0, 1, 3, platform::kGroup},
+    {"overwrite", ControlKind::Radio, "Overwrite existing file", 3, 0, 1, 3},
+    {"header", ControlKind::Check, "Include Header File at top", 4, 0, 1, 3, platform::kGroup},
+    {"comment", ControlKind::Check, "Prompt for Comment to be included", 5, 0, 1, 3},
+    {"reviews", ControlKind::Check, "Include Reviews", 6, 0, 1, 3},
+    {"ibw", ControlKind::Button, "Select IBW Method", 7, 0, 1, 2},
+    {"always", ControlKind::Check, "Always show these options whenever Saving", 8, 0, 1, 3},
+    {"ok", ControlKind::Button, "OK", 9, 0},
+    {"cancel", ControlKind::Button, "Cancel", 9, 1},
+};
+
+}  // namespace
+
+SaveOptionsDialog::SaveOptionsDialog() : Dialog("Save Options", kControls) {
+  const SaveOptions& o = saveOptions();
+  shownName_ = o.lastChosenName;
+  overwrite_ = o.overwrite;
+  includeHeader_ = o.includeHeader;
+  promptComment_ = o.promptComment;
+  includeReviews_ = o.includeReviews;
+  alwaysShow_ = o.alwaysShow;
+  ibwMethod_ = o.ibwMethod;
+}
+
+void SaveOptionsDialog::exchange(bool fromControls) {
+  DataExchange dx(*this);
+  dx.text("fileName", shownName_);
+  dx.radio("append", overwrite_);
+  dx.check("header", includeHeader_);
+  dx.check("comment", promptComment_);
+  dx.check("reviews", includeReviews_);
+  dx.check("always", alwaysShow_);
+  if (fromControls) {
+    dx.fromControls();
+  } else {
+    dx.toControls();
+  }
+}
+
+void SaveOptionsDialog::onInit() { exchange(false); }
+
+void SaveOptionsDialog::onDialogEvent(const platform::Notification& n) {
+  if (n.event != platform::Event::Clicked) return;
+  if (n.id == "browse") browse();
+  if (n.id == "ibw") selectIbwMethod();
+}
+
+void SaveOptionsDialog::browse() {
+  platform::SaveFileRequest request;
+  request.filters = {{"Text Files (*.txt)", "*.txt"}, {"All Files (*.*)", "*.*"}};
+  request.initialFolder = platform::documentsFolder() + "/";
+  request.defaultExtension = "txt";
+  request.startName = saveOptions().lastChosenName;
+  request.pathMustExist = true;
+  auto chosen = platform::currentPlatform().askSaveFileName(request);
+  if (!chosen) return;
+  saveOptions().lastChosenName = *chosen;
+  shownName_ = *chosen;
+  control("fileName").setText(shownName_);
+}
+
+void SaveOptionsDialog::selectIbwMethod() {
+  adult::SelectIbwMethodDialog dialog(ibwMethod_);
+  if (dialog.runModal() != platform::kResultOk) return;
+  int method = dialog.method();
+  ibwMethod_ = method >= 0 && method < kIbwMethodCount ? method : 0;
+  control("ibw").setText(ibwButtonCaption(ibwMethod_));
+}
+
+bool SaveOptionsDialog::onOk() {
+  exchange(true);
+  SaveOptions& o = saveOptions();
+  o.overwrite = overwrite_ == 1 ? 1 : 0;
+  o.includeHeader = includeHeader_;
+  o.promptComment = promptComment_;
+  o.includeReviews = includeReviews_;
+  o.alwaysShow = alwaysShow_;
+  o.ibwMethod = ibwMethod_;
+  o.fileName = shownName_;
+  o.lastChosenName = shownName_;
+  storeSaveOptions();
+  return true;
+}
+
+}  // namespace quillion::framework

@@ -1,0 +1,120 @@
+// The settings store over the settings hive.
+#include "framework/settings_store.h"
+
+#include <array>
+#include <cstring>
+#include <optional>
+
+#include "framework/strings.h"
+#include "platform/settings_hive.h"
+#include "platform/text.h"
+
+namespace quillion::framework {
+namespace {
+
+using platform::HiveValue;
+using platform::programHive;
+
+std::array<std::string, 4> sectionPath(const std::string& maker, std::string_view section) {
+  return {"Software", maker, std::string(kAppName), std::string(section)};
+}
+
+// Opening a section creates its keys, as every read and write does.
+std::optional<HiveValue> query(const std::string& maker, std::string_view section,
+                               std::string_view name) {
+  auto path = sectionPath(maker, section);
+  auto& hive = programHive();
+  if (!hive.createKey(path)) return std::nullopt;
+  return hive.queryValue(path, std::string(name));
+}
+
+bool store(const std::string& maker, std::string_view section, std::string_view name,
+           std::uint32_t type, const void* data, std::size_t size) {
+  auto path = sectionPath(maker, section);
+  auto bytes = static_cast<const std::uint8_t*>(data);
+  return programHive().setValue(path, std::string(name), type, {bytes, size});
+}
+
+}  // namespace
+
+SettingsStore::SettingsStore() : makerKey_(loadString(kStringMakerKey)) {}
+
+double SettingsStore::readNumber(std::string_view section, std::string_view name,
+                                 double fallback) {
+  // The buffer starts out holding 1.0; a shorter stored value fills only its low bytes.
+  double buffer = 1.0;
+  auto value = query(makerKey_, section, name);
+  if (!value || value->data.size() > sizeof buffer) return fallback;
+  std::memcpy(&buffer, value->data.data(), value->data.size());
+  return buffer;
+}
+
+std::int32_t SettingsStore::readInteger(std::string_view section, std::string_view name,
+                                        std::int32_t fallback) {
+  std::int32_t buffer = 0;
+  auto value = query(makerKey_, section, name);
+  if (!value || value->data.size() > sizeof buffer) return fallback;
+  std::memcpy(&buffer, value->data.data(), value->data.size());
+  return buffer;
+}
+
+bool SettingsStore::readFlag(std::string_view section, std::string_view name, bool fallback) {
+  std::uint32_t buffer = 0;
+  auto value = query(makerKey_, section, name);
+  if (!value || value->data.size() > sizeof buffer) return fallback;
+  std::memcpy(&buffer, value->data.data(), value->data.size());
+  return buffer != 0;
+}
+
+std::string SettingsStore::readText(std::string_view section, std::string_view name,
+                                    std::string_view fallback) {
+  auto value = query(makerKey_, section, name);
+  if (!value) return std::string(fallback);
+  std::u16string wide;
+  for (std::size_t i = 0; i + 1 < value->data.size(); i += 2) {
+    auto unit = static_cast<char16_t>(value->data[i] | (value->data[i + 1] << 8));
+    if (unit == 0) break;
+    wide += unit;
+  }
+  return platform::utf16ToUtf8(wide);
+}
+
+std::int32_t SettingsStore::readIndex(std::string_view section, std::string_view name,
+                                      std::int32_t fallback, std::int32_t count) {
+  std::int32_t value = readInteger(section, name, fallback);
+  return value >= 0 && value < count ? value : fallback;
+}
+
+bool SettingsStore::writeNumber(std::string_view section, std::string_view name, double value) {
+  return store(makerKey_, section, name, platform::kHiveDword, &value, sizeof value);
+}
+
+bool SettingsStore::writeInteger(std::string_view section, std::string_view name,
+                                 std::int32_t value) {
+  return store(makerKey_, section, name, platform::kHiveDword, &value, sizeof value);
+}
+
+bool SettingsStore::writeFlag(std::string_view section, std::string_view name, bool value) {
+  std::uint32_t widened = value ? 1u : 0u;
+  return store(makerKey_, section, name, platform::kHiveDword, &widened, sizeof widened);
+}
+
+bool SettingsStore::writeText(std::string_view section, std::string_view name,
+                              std::string_view value) {
+  std::u16string wide = platform::utf8ToUtf16(value);
+  std::vector<std::uint8_t> bytes;
+  bytes.reserve(2 * (wide.size() + 1));
+  for (char16_t unit : wide) {
+    bytes.push_back(static_cast<std::uint8_t>(unit & 0xFF));
+    bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
+  }
+  bytes.push_back(0);
+  bytes.push_back(0);
+  return store(makerKey_, section, name, platform::kHiveString, bytes.data(), bytes.size());
+}
+
+bool SettingsStore::contains(std::string_view section, std::string_view name) {
+  return query(makerKey_, section, name).has_value();
+}
+
+}  // namespace quillion::framework

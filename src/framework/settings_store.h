@@ -1,0 +1,37 @@
+// Typed reads and writes of a tool's inputs in the settings hive, below the key path
+// "Software" / maker / "Quillion" / section. Reads return the default when a value is
+// missing; writes report success, which callers may ignore.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quillion::framework {
+
+class SettingsStore {
+ public:
+  SettingsStore();
+
+  double readNumber(std::string_view section, std::string_view name, double fallback);
+  std::int32_t readInteger(std::string_view section, std::string_view name, std::int32_t fallback);
+  bool readFlag(std::string_view section, std::string_view name, bool fallback);
+  std::string readText(std::string_view section, std::string_view name, std::string_view fallback);
+
+  // A stored position or code: anything outside 0 to count - 1 gives the fallback.
+  std::int32_t readIndex(std::string_view section, std::string_view name, std::int32_t fallback,
+                         std::int32_t count);
+
+  bool writeNumber(std::string_view section, std::string_view name, double value);
+  bool writeInteger(std::string_view section, std::string_view name, std::int32_t value);
+  bool writeFlag(std::string_view section, std::string_view name, bool value);
+  bool writeText(std::string_view section, std::string_view name, std::string_view value);
+
+  // Whether a value is stored (creates the section's keys, as every read does).
+  bool contains(std::string_view section, std::string_view name);
+
+ private:
+  std::string makerKey_;
+};
+
+}  // namespace quillion::framework

@@ -1,0 +1,38 @@
+// The program's string table: messages and fixed texts quoted by number or by name.
+#pragma once
+
+#include <string_view>
+
+namespace quillion::framework {
+
+inline constexpr std::string_view kAppName = "Quillion";
+
+inline constexpr std::string_view kNothingChanged =
+    "Nothing has changed since the last time you saved to the file.";
+inline constexpr std::string_view kCouldNotOpenFile = "Could not open file. Data not written.";
+inline constexpr std::string_view kCouldNotWriteFile =
+    "Could not write the whole report to the file (the disk may be full). "
+    "Data not written; the file is as it was before.";
+inline constexpr std::string_view kOutOfMemory = "ERROR! Out of Memory!";
+inline constexpr std::string_view kEnterNumber = "Please enter a number.";
+// Followed by the two bounds: "Please enter a number between 0 and 130."
+inline constexpr std::string_view kEnterNumberBetween = "Please enter a number between ";
+
+// String resources the program loads by number.
+inline constexpr int kStringMakerKey = 1041;
+inline constexpr int kStringBordering = 1045;
+inline constexpr int kStringSignificant = 1047;
+inline constexpr int kStringSevere = 1049;
+
+// The text of a numbered string resource; empty when there is none.
+constexpr std::string_view loadString(int id) {
+  switch (id) {
+    case kStringMakerKey: return "Corvantis Inc";
+    case kStringBordering: return "Bordering";
+    case kStringSignificant: return "Significant";
+    case kStringSevere: return "Severe";
+    default: return {};
+  }
+}
+
+}  // namespace quillion::framework

@@ -1,0 +1,136 @@
+// Controls as plain state. A form owns its controls; every change made by the program
+// is passed on to the form's view (if a backend shows the form), and every change a
+// user makes arrives through the backend as a notification to the form.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillion::platform {
+
+class Form;
+
+enum class ControlKind {
+  Edit,        // one-line text box
+  Button,      // push button
+  Check,       // check box
+  Radio,       // radio button; kGroup marks the first of a group
+  Label,       // static text (tappable with kTappable)
+  ListBox,     // list of text rows, each carrying an integer
+  DropDown,    // drop-down list
+  Spin,        // up-down control stepping its buddy edit box
+  MultiLine,   // multi-line text box
+  ReportList,  // list control in report view: columns, cells, row colours
+  Html,        // HTML document view
+};
+
+enum ControlFlag : unsigned {
+  kReadOnly = 1u << 0,    // text boxes: not editable
+  kTappable = 1u << 1,    // labels: a tap sends Clicked
+  kGroup = 1u << 2,       // radio: first button of a group
+  kStretch = 1u << 3,     // takes the spare height of the form
+  kAlignRight = 1u << 4,  // labels: right-aligned text
+  kBanner = 1u << 5,      // labels: drawn as the main window's banner
+  kHeading = 1u << 6,     // labels: bold group heading
+  kNoHeader = 1u << 7,    // report lists: no column headers
+  kWrap = 1u << 8,        // labels: wrap long text
+};
+
+// One row of a form's control table, as a dialog template would give it.
+struct ControlSpec {
+  std::string_view id;
+  ControlKind kind;
+  std::string_view caption;
+  int row = 0;
+  int column = 0;
+  int rowSpan = 1;
+  int columnSpan = 1;
+  unsigned flags = 0;
+  std::string_view buddy = {};  // spin: the id of the edit box it steps
+};
+
+struct ListItem {
+  std::string text;
+  int data = 0;
+};
+
+struct ListColumn {
+  std::string title;
+  int width = 80;
+  bool alignRight = false;
+};
+
+// Colours as 0xRRGGBB. A row without colours of its own is drawn in the defaults.
+struct RowColors {
+  std::uint32_t background = 0xFFFFFF;
+  std::uint32_t text = 0x000000;
+};
+
+class Control {
+ public:
+  Control(Form& form, const ControlSpec& spec);
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  const ControlSpec& spec() const { return spec_; }
+  std::string_view id() const { return spec_.id; }
+  ControlKind kind() const { return spec_.kind; }
+  Form& form() const { return form_; }
+
+  // Edit and multi-line text, label and button captions, HTML source.
+  const std::string& text() const { return text_; }
+  void setText(std::string text);
+
+  bool checked() const { return checked_; }
+  void setChecked(bool checked);
+  bool enabled() const { return enabled_; }
+  void setEnabled(bool enabled);
+  bool visible() const { return visible_; }
+  void setVisible(bool visible);
+
+  // List box and drop-down list.
+  const std::vector<ListItem>& items() const { return items_; }
+  void clearItems();
+  int addItem(std::string text, int data = 0);
+  int selected() const { return selected_; }  // -1 when nothing is selected
+  void setSelected(int index);
+  int selectedData() const;  // the selected row's integer, -1 when none
+
+  // Report-view list control.
+  const std::vector<ListColumn>& columns() const { return columns_; }
+  void setColumns(std::vector<ListColumn> columns);
+  int rowCount() const { return static_cast<int>(cells_.size()); }
+  int insertRow(int at, std::string firstCell);
+  void deleteRow(int row);
+  void deleteAllRows();
+  const std::string& cell(int row, int column) const;
+  void setCell(int row, int column, std::string text);
+  const RowColors* rowColors(int row) const;
+  void setRowColors(int row, RowColors colors);
+  void ensureVisible(int row);
+
+  // Backends record a user's edit here without echoing it back to the view.
+  void takeUserText(std::string text) { text_ = std::move(text); }
+  void takeUserChecked(bool checked) { checked_ = checked; }
+  void takeUserSelection(int index) { selected_ = index; }
+
+ private:
+  void changed();
+
+  Form& form_;
+  ControlSpec spec_;
+  std::string text_;
+  bool checked_ = false;
+  bool enabled_ = true;
+  bool visible_ = true;
+  std::vector<ListItem> items_;
+  int selected_ = -1;
+  std::vector<ListColumn> columns_;
+  std::vector<std::vector<std::string>> cells_;
+  std::vector<RowColors> rowColors_;
+  std::vector<bool> hasRowColors_;
+};
+
+}  // namespace quillion::platform

@@ -1,0 +1,104 @@
+// The services pages use from the platform: modal runs, message boxes, the save-as
+// file dialog, local time, timers. One backend is current for the whole program.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/window.h"
+
+namespace quillion::platform {
+
+enum class MessageIcon { Information, Warning, Error, Question };
+enum class MessageButtons { Ok, YesNo };
+
+// Message box answers, numbered as the dialog framework numbers them.
+inline constexpr int kAnswerOk = 1;
+inline constexpr int kAnswerCancel = 2;
+inline constexpr int kAnswerYes = 6;
+inline constexpr int kAnswerNo = 7;
+
+struct LocalTime {
+  int year = 2000;
+  int month = 1;
+  int day = 1;
+  int hour = 0;
+  int minute = 0;
+};
+
+struct FileFilter {
+  std::string name;     // "Text Files (*.txt)"
+  std::string pattern;  // "*.txt"
+};
+
+struct SaveFileRequest {
+  std::vector<FileFilter> filters;
+  std::string initialFolder;
+  std::string defaultExtension;
+  std::string startName;
+  bool pathMustExist = true;
+};
+
+// Stands in for a person: the script driver answers modal runs and message boxes.
+class Automation {
+ public:
+  virtual ~Automation() = default;
+  // Returns once window.ended() is true (or when the script has nothing more to say).
+  virtual void runModal(Window& window) = 0;
+  virtual int answerMessage(std::string_view text, std::string_view title, MessageIcon icon,
+                            MessageButtons buttons) = 0;
+  virtual std::optional<std::string> answerSaveFile(const SaveFileRequest& request) = 0;
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Runs the window modally; sheets are started (first page shown) first. The backend
+  // shows it and hands the run to the automation when one is installed.
+  int runModal(Window& window);
+  int messageBox(std::string_view text, std::string_view title, MessageIcon icon,
+                 MessageButtons buttons = MessageButtons::Ok);
+  std::optional<std::string> askSaveFileName(const SaveFileRequest& request);
+  LocalTime localTime();
+
+  virtual void setTimer(Window& window, int timerId, int milliseconds) = 0;
+  virtual void killTimer(Window& window, int timerId) = 0;
+  virtual void setWaitCursor(bool /*on*/) {}
+  // Lets the backend's widgets catch up between two scripted actions.
+  virtual void pumpEvents() {}
+
+  // What a person does, as the backend receives it. The default acts on the model
+  // directly; the Qt backend acts on the widgets, which then tell the model.
+  virtual void userType(Control& edit, std::string text);
+  virtual void userClick(Control& control);
+  virtual void userChoose(Control& list, int index);  // drop-down choice or list row
+  virtual void userDoubleTap(Control& list, int index);
+  virtual void userSpin(Control& spin, int step);
+  virtual void userHeaderTap(Control& list, int column);
+  virtual void userCellTap(Control& list, int row, int column, bool twice);
+  virtual void userSelectTab(Sheet& sheet, int index);
+  virtual bool screenshot(Window& window, const std::string& pngPath);
+
+  void setAutomation(Automation* automation) { automation_ = automation; }
+  Automation* automation() const { return automation_; }
+  void setFixedTime(std::optional<LocalTime> time) { fixedTime_ = time; }
+
+ protected:
+  virtual int runModalNative(Window& window) = 0;
+  virtual int messageBoxNative(std::string_view text, std::string_view title, MessageIcon icon,
+                               MessageButtons buttons) = 0;
+  virtual std::optional<std::string> askSaveFileNameNative(const SaveFileRequest& request) = 0;
+
+ private:
+  Automation* automation_ = nullptr;
+  std::optional<LocalTime> fixedTime_;
+};
+
+Platform& currentPlatform();
+void setCurrentPlatform(Platform* platform);
+
+}  // namespace quillion::platform

@@ -1,0 +1,20 @@
+// Conversion between UTF-16 and the 8-bit character set (UTF-8), and windows-1252
+// for documents that declare it.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quillion::platform {
+
+// Malformed input becomes U+FFFD; nothing is dropped silently.
+std::u16string utf8ToUtf16(std::string_view text);
+std::string utf16ToUtf8(std::u16string_view text);
+
+// Bytes of windows-1252 text as UTF-8.
+std::string windows1252ToUtf8(std::string_view bytes);
+
+// The longest prefix of at most maxBytes bytes that ends on a character boundary.
+std::string_view utf8Prefix(std::string_view text, std::size_t maxBytes);
+
+}  // namespace quillion::platform

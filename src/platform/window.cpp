@@ -1,0 +1,100 @@
+// Forms and sheets: their life (creation, showing, closing) and modal results.
+#include "platform/window.h"
+
+#include <stdexcept>
+
+namespace quillion::platform {
+
+void Window::setTitle(std::string title) {
+  if (title == title_) return;
+  title_ = std::move(title);
+  if (view_) view_->titleChanged();
+}
+
+void Window::endModal(int result) {
+  ended_ = true;
+  result_ = result;
+  if (view_) view_->modalEnded();
+}
+
+Form::Form(std::string title, std::span<const ControlSpec> controls) : Window(std::move(title)) {
+  addControls(controls);
+}
+
+void Form::addControls(std::span<const ControlSpec> controls) {
+  for (const auto& spec : controls) controls_.push_back(std::make_unique<Control>(*this, spec));
+}
+
+Control* Form::find(std::string_view id) {
+  for (auto& control : controls_) {
+    if (control->id() == id) return control.get();
+  }
+  return nullptr;
+}
+
+Control& Form::control(std::string_view id) {
+  Control* found = find(id);
+  if (!found) throw std::logic_error("no control " + std::string(id) + " on " + title());
+  return *found;
+}
+
+void Form::focus(std::string_view id) {
+  Control* target = find(id);
+  if (!target) return;
+  focused_ = std::string(id);
+  if (view()) view()->focusRequested(*target);
+}
+
+void Form::show() {
+  if (!initialized_) {
+    initialized_ = true;
+    onInit();
+  }
+  onShown();
+}
+
+void Form::hide() { onHidden(); }
+
+void Form::controlChanged(const Control& control) {
+  if (view()) view()->controlChanged(control);
+}
+
+void Sheet::addPage(Form& page, std::string tabCaption) {
+  pages_.push_back({&page, std::move(tabCaption)});
+}
+
+void Sheet::setTabCaption(int index, std::string caption) {
+  if (index < 0 || index >= pageCount()) return;
+  pages_[static_cast<std::size_t>(index)].caption = std::move(caption);
+  if (view()) view()->titleChanged();
+}
+
+Form* Sheet::activePage() const {
+  if (active_ < 0 || active_ >= pageCount()) return nullptr;
+  return pages_[static_cast<std::size_t>(active_)].page;
+}
+
+void Sheet::setActivePage(int index) {
+  if (index < 0 || index >= pageCount() || index == active_) return;
+  if (Form* old = activePage()) old->hide();
+  active_ = index;
+  if (view()) view()->activePageChanged();
+  pages_[static_cast<std::size_t>(index)].page->show();
+}
+
+void Sheet::start() {
+  if (active_ < 0 && pageCount() > 0) setActivePage(0);
+}
+
+void Sheet::finish(CloseReason reason, int result) {
+  for (auto& entry : pages_) {
+    if (entry.page->initialized()) entry.page->onClose(reason);
+  }
+  endModal(result);
+}
+
+void Sheet::requestOk() { finish(CloseReason::Ok, kResultOk); }
+void Sheet::requestCancel() { finish(CloseReason::Cancel, kResultCancel); }
+void Sheet::requestClose() { finish(CloseReason::Close, kResultCancel); }
+
+}  // namespace quillion::platform

@@ -1,0 +1,21 @@
+# Corrected calcium and sodium: first-run results, the worked cases, the report, and
+# inputs kept on OK and on Cancel (but not by the close control).
+open 26
+dump
+type ca "8.0"
+type alb "2.0"
+type glu "500"
+type na "130"
+dump
+save
+log
+cancel
+get CCS CA number
+get CCS A number
+get CCS G number
+get CCS NA number
+dopen 26
+dump
+type na "140"
+close
+get CCS NA number

@@ -1,0 +1,57 @@
+# Save options: the dialog, the IBW method, the comment prompt, overwrite, another log
+# file chosen with Browse..., and a log file that cannot be opened.
+open 20
+options
+dump
+click ibw
+dump
+click robinson
+ok
+dump
+click overwrite
+click comment
+ok
+get SaveOp AA integer
+get SaveOp OW integer
+get SaveOp IH integer
+get SaveOp IR integer
+get SaveOp PC integer
+get SaveOp FN text
+get SaveOp IM integer
+type na "140"
+save
+cancel
+type na "141"
+save
+type comment "Bed 12: Mrs. Example\nrecheck in the morning"
+ok
+log
+# always show the options: Cancel there still writes the report
+options
+click always
+click comment
+ok
+type na "142"
+save
+cancel
+log
+# Browse... picks another file
+options
+filename "other.txt"
+click browse
+dump
+ok
+cancel
+get SaveOp FN text
+dopen 20
+# a log file in a folder that does not exist: the message, and the page's report is
+# still counted as made
+options
+filename "no-such-folder/log.txt"
+click browse
+click always
+ok
+type na "143"
+save
+save
+ok

@@ -1,0 +1,143 @@
+// Settings store: value kinds and their stored form, defaults, and a damaged hive.
+#include "framework/settings_store.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+#include <fstream>
+
+#include "platform/paths.h"
+#include "platform/settings_hive.h"
+#include "test_support.h"
+
+namespace quillion::framework {
+namespace {
+
+using platform::kHiveDword;
+using platform::kHiveString;
+using platform::programHive;
+
+class SettingsStoreTest : public testing::HeadlessTest {
+ protected:
+  static std::array<std::string, 4> path(const char* section) {
+    return {"Software", "Corvantis Inc", "Quillion", section};
+  }
+};
+
+TEST_F(SettingsStoreTest, EachKindIsStoredWithItsTagAndSize) {
+  SettingsStore store;
+  ASSERT_TRUE(store.writeNumber("AGap", "NA", 140.25));
+  ASSERT_TRUE(store.writeInteger("CP", "Cat", -7));
+  ASSERT_TRUE(store.writeFlag("X", "F", true));
+  ASSERT_TRUE(store.writeText("SaveOp", "FN", "/tmp/log\xC3\xA9.txt"));
+
+  struct Case {
+    const char* section;
+    const char* name;
+    std::uint32_t type;
+    std::size_t size;
+  };
+  const Case cases[] = {
+      {"AGap", "NA", kHiveDword, 8},
+      {"CP", "Cat", kHiveDword, 4},
+      {"X", "F", kHiveDword, 4},
+      {"SaveOp", "FN", kHiveString, 2 * (13 + 1)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto value = programHive().queryValue(path(c.section), c.name);
+    ASSERT_TRUE(value.has_value());
+    EXPECT_EQ(value->type, c.type);
+    EXPECT_EQ(value->data.size(), c.size);
+  }
+  auto text = programHive().queryValue(path("SaveOp"), "FN");
+  EXPECT_EQ(text->data[text->data.size() - 1], 0);
+  EXPECT_EQ(text->data[text->data.size() - 2], 0);
+  EXPECT_EQ(text->data[2 * 8], 0xE9);  // U+00E9 in UTF-16LE
+
+  EXPECT_EQ(store.readNumber("AGap", "NA", 0), 140.25);
+  EXPECT_EQ(store.readInteger("CP", "Cat", 0), -7);
+  EXPECT_TRUE(store.readFlag("X", "F", false));
+  EXPECT_EQ(store.readText("SaveOp", "FN", ""), "/tmp/log\xC3\xA9.txt");
+}
+
+TEST_F(SettingsStoreTest, MissingValuesGiveTheDefaultButZeroIsAValue) {
+  SettingsStore store;
+  EXPECT_EQ(store.readNumber("AGap", "NA", 5.5), 5.5);
+  EXPECT_EQ(store.readInteger("AGap", "I", 3), 3);
+  EXPECT_TRUE(store.readFlag("AGap", "F", true));
+  EXPECT_EQ(store.readText("AGap", "T", "dflt"), "dflt");
+  // The reads left the section key behind, but no values.
+  EXPECT_TRUE(programHive().keyExists(path("AGap")));
+  EXPECT_FALSE(programHive().queryValue(path("AGap"), "NA").has_value());
+
+  store.writeNumber("AGap", "NA", 0.0);
+  EXPECT_EQ(store.readNumber("AGap", "NA", 5.5), 0.0);
+  store.writeFlag("AGap", "F", false);
+  EXPECT_FALSE(store.readFlag("AGap", "F", true));
+}
+
+TEST_F(SettingsStoreTest, SameNameInAnotherSectionIsAnotherValue) {
+  SettingsStore store;
+  store.writeNumber("AGap", "K", 4.0);
+  store.writeNumber("SO", "K", 9.0);
+  EXPECT_EQ(store.readNumber("AGap", "K", 0), 4.0);
+  EXPECT_EQ(store.readNumber("SO", "K", 0), 9.0);
+  EXPECT_EQ(store.readNumber("AGap", "k", -1), -1);  // names are case-sensitive
+}
+
+TEST_F(SettingsStoreTest, FourByteNumberFillsTheLowHalfOfOne) {
+  // A number stored in 4 bytes lands in the low half of a buffer holding 1.0.
+  std::uint32_t low = 0x12345678;
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(&low);
+  programHive().setValue(path("AGap"), "NA", 1 /* the tag is ignored */, {bytes, 4});
+  double expected = 1.0;
+  std::memcpy(&expected, &low, 4);
+  SettingsStore store;
+  EXPECT_EQ(store.readNumber("AGap", "NA", 99.0), expected);
+  EXPECT_NE(expected, 1.0);
+
+  // Longer than 8 bytes: the default.
+  std::array<std::uint8_t, 12> wide{};
+  programHive().setValue(path("AGap"), "CL", kHiveDword, wide);
+  EXPECT_EQ(store.readNumber("AGap", "CL", 99.0), 99.0);
+  // An integer longer than 4 bytes: the default.
+  EXPECT_EQ(store.readInteger("AGap", "CL", 42), 42);
+}
+
+TEST_F(SettingsStoreTest, StoredCodesOutOfRangeTakeTheDefault) {
+  SettingsStore store;
+  const int stored[] = {-1, 0, 3, 4, 1000};
+  const int expected[] = {0, 0, 3, 0, 0};
+  for (std::size_t i = 0; i < std::size(stored); ++i) {
+    store.writeInteger("SaveOp", "IM", stored[i]);
+    EXPECT_EQ(store.readIndex("SaveOp", "IM", 0, 4), expected[i]) << stored[i];
+  }
+}
+
+TEST_F(SettingsStoreTest, DamagedHiveGivesDefaultsAndIsReportedOnce) {
+  std::string path = platform::settingsDatabasePath();
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+  {
+    std::ofstream out(path, std::ios::binary);
+    out << std::string(4096, '\x5A') << "not a database";
+  }
+  std::string before = readFile(path);
+  int reports = 0;
+  platform::SettingsHive::setDamageReporter([&](const std::string& text) {
+    ++reports;
+    EXPECT_NE(text.find(path), std::string::npos);
+  });
+  SettingsStore store;
+  EXPECT_EQ(store.readNumber("AGap", "NA", 7.0), 7.0);
+  EXPECT_EQ(store.readText("SaveOp", "FN", "x"), "x");
+  EXPECT_FALSE(store.writeNumber("AGap", "NA", 1.0));
+  EXPECT_EQ(store.readNumber("AGap", "NA", 7.0), 7.0);
+  EXPECT_EQ(reports, 1);
+  EXPECT_EQ(readFile(path), before);  // the user's file is left as it was
+  platform::SettingsHive::setDamageReporter(nullptr);
+}
+
+}  // namespace
+}  // namespace quillion::framework

@@ -1,0 +1,92 @@
+// quillion-script [--qt] [--home DIR] [--now "YYYY-MM-DD HH:MM"] SCRIPT|-
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "platform/headless/headless_platform.h"
+#include "platform/paths.h"
+#include "script/script_driver.h"
+#ifdef QUILLION_WITH_QT
+#include "platform/qt/qt_backend.h"
+#endif
+
+namespace {
+
+int usage() {
+  std::cerr << "usage: quillion-script [--qt] [--home DIR] [--now \"YYYY-MM-DD HH:MM\"] SCRIPT|-\n";
+  return 2;
+}
+
+bool parseNow(const std::string& text, quillion::platform::LocalTime& time) {
+  int consumed = 0;
+  int n = std::sscanf(text.c_str(), "%d-%d-%d %d:%d%n", &time.year, &time.month, &time.day,
+                      &time.hour, &time.minute, &consumed);
+  return n == 5 && consumed == static_cast<int>(text.size()) && time.month >= 1 &&
+         time.month <= 12 && time.day >= 1 && time.day <= 31 && time.hour >= 0 &&
+         time.hour <= 23 && time.minute >= 0 && time.minute <= 59;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool useQt = false;
+  std::optional<quillion::platform::LocalTime> now;
+  std::string scriptPath;
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    if (arg == "--qt") {
+      useQt = true;
+    } else if (arg == "--home" && i + 1 < argc) {
+      quillion::platform::setHomeOverride(argv[++i]);
+    } else if (arg == "--now" && i + 1 < argc) {
+      quillion::platform::LocalTime time;
+      if (!parseNow(argv[++i], time)) return usage();
+      now = time;
+    } else if (scriptPath.empty() && (arg == "-" || arg.rfind("--", 0) != 0)) {
+      scriptPath = arg;
+    } else {
+      return usage();
+    }
+  }
+  if (scriptPath.empty()) return usage();
+
+  std::vector<std::string> lines;
+  std::ifstream file;
+  std::istream* in = &std::cin;
+  if (scriptPath != "-") {
+    file.open(scriptPath);
+    if (!file) {
+      std::cerr << "quillion-script: cannot read " << scriptPath << "\n";
+      return 2;
+    }
+    in = &file;
+  }
+  for (std::string line; std::getline(*in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+
+  quillion::script::ScriptDriver driver(std::move(lines), std::cout);
+  auto body = [&] {
+    quillion::platform::currentPlatform().setFixedTime(now);
+    int status = driver.run();
+    std::cout.flush();
+    return status;
+  };
+  if (useQt) {
+#ifdef QUILLION_WITH_QT
+    driver.requireScreenshots(true);
+    return quillion::platform::qt::runWithQt(argc, argv, {.offscreen = true}, body);
+#else
+    std::cerr << "quillion-script: this build has no Qt backend\n";
+    return 2;
+#endif
+  }
+  quillion::platform::headless::HeadlessPlatform platform;
+  quillion::platform::setCurrentPlatform(&platform);
+  int status = body();
+  quillion::platform::setCurrentPlatform(nullptr);
+  return status;
+}

@@ -1,0 +1,515 @@
+#include "script/script_driver.h"
+
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+#include "app/main_window.h"
+#include "framework/format.h"
+#include "framework/save_options.h"
+#include "framework/settings_store.h"
+#include "platform/paths.h"
+
+namespace quillion::script {
+namespace {
+
+using platform::Control;
+using platform::ControlKind;
+
+const char* kindName(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Edit: return "edit";
+    case ControlKind::Button: return "button";
+    case ControlKind::Check: return "check";
+    case ControlKind::Radio: return "radio";
+    case ControlKind::Label: return "label";
+    case ControlKind::ListBox: return "listbox";
+    case ControlKind::DropDown: return "dropdown";
+    case ControlKind::Spin: return "spin";
+    case ControlKind::MultiLine: return "multiline";
+    case ControlKind::ReportList: return "reportlist";
+    case ControlKind::Html: return "html";
+  }
+  return "?";
+}
+
+// Text in double quotes, with line breaks and tabs made visible.
+std::string quoted(std::string_view text) {
+  std::string out = "\"";
+  for (char ch : text) {
+    switch (ch) {
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      default: out += ch;
+    }
+  }
+  return out + "\"";
+}
+
+// The text between <tag> and </tag>, or empty.
+std::string elementText(const std::string& html, const std::string& tag) {
+  auto begin = html.find("<" + tag);
+  if (begin == std::string::npos) return {};
+  begin = html.find('>', begin);
+  auto end = html.find("</" + tag, begin);
+  if (begin == std::string::npos || end == std::string::npos) return {};
+  return html.substr(begin + 1, end - begin - 1);
+}
+
+bool parseInt(const std::string& text, int& value) {
+  try {
+    std::size_t used = 0;
+    value = std::stoi(text, &used);
+    return used == text.size();
+  } catch (...) {
+    return false;
+  }
+}
+
+}  // namespace
+
+bool splitScriptLine(const std::string& line, std::vector<std::string>& words) {
+  words.clear();
+  std::size_t i = 0;
+  while (i < line.size()) {
+    if (line[i] == ' ' || line[i] == '\t') {
+      ++i;
+      continue;
+    }
+    if (line[i] == '"') {
+      std::string word;
+      ++i;
+      bool closed = false;
+      for (; i < line.size(); ++i) {
+        char ch = line[i];
+        if (ch == '"') {
+          closed = true;
+          ++i;
+          break;
+        }
+        if (ch == '\\' && i + 1 < line.size()) {
+          char next = line[++i];
+          word += next == 'n' ? '\n' : next == 't' ? '\t' : next;
+        } else {
+          word += ch;
+        }
+      }
+      if (!closed) return false;
+      // A quoted argument is the last one.
+      while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) ++i;
+      if (i != line.size()) return false;
+      words.push_back(std::move(word));
+      return true;
+    }
+    std::size_t end = line.find_first_of(" \t\r", i);
+    if (end == std::string::npos) end = line.size();
+    words.push_back(line.substr(i, end - i));
+    i = end;
+  }
+  return true;
+}
+
+ScriptDriver::ScriptDriver(std::vector<std::string> lines, std::ostream& out)
+    : lines_(std::move(lines)), out_(out) {}
+
+void ScriptDriver::error(const std::string& text) {
+  out_ << "error: " << text << "\n";
+  failed_ = true;
+}
+
+std::optional<ScriptDriver::Command> ScriptDriver::nextCommand(bool echo) {
+  while (next_ < lines_.size()) {
+    const std::string& line = lines_[next_++];
+    auto first = line.find_first_not_of(" \t");
+    if (first == std::string::npos || line[first] == '#') continue;
+    std::vector<std::string> words;
+    if (!splitScriptLine(line, words)) {
+      if (!echo) return Command{"(malformed)", {}};
+      out_ << "> " << line << "\n";
+      error("a quoted argument must be closed and come last");
+      continue;
+    }
+    if (words.empty() || words[0][0] == '#') continue;
+    if (echo) out_ << "> " << line << "\n";
+    Command command{words[0], {words.begin() + 1, words.end()}};
+    return command;
+  }
+  return std::nullopt;
+}
+
+bool ScriptDriver::needsProgram(const Command& c) const {
+  return c.name != "set" && c.name != "get" && c.name != "log" && c.name != "answer" &&
+         c.name != "filename";
+}
+
+int ScriptDriver::run() {
+  platform::currentPlatform().setAutomation(this);
+  for (;;) {
+    std::size_t mark = next_;
+    auto command = nextCommand(false);
+    if (!command) break;
+    if (needsProgram(*command)) {
+      // The program starts here; its main window takes this command and those after it.
+      next_ = mark;
+      app::runQuillion();
+      continue;
+    }
+    next_ = mark;
+    execute(*nextCommand(true));
+  }
+  platform::currentPlatform().setAutomation(nullptr);
+  return failed_ ? 1 : 0;
+}
+
+void ScriptDriver::runModal(platform::Window& window) {
+  stack_.push_back(&window);
+  while (!window.ended()) {
+    auto command = nextCommand(true);
+    if (!command) {
+      // The script has ended: the window goes without storing anything.
+      window.endModal(platform::kResultCancel);
+      break;
+    }
+    execute(*command);
+    platform::currentPlatform().pumpEvents();
+  }
+  stack_.pop_back();
+}
+
+int ScriptDriver::answerMessage(std::string_view text, std::string_view /*title*/,
+                                platform::MessageIcon /*icon*/, platform::MessageButtons buttons) {
+  std::string answer = "ok";
+  if (!answers_.empty()) {
+    answer = answers_.front();
+    answers_.pop_front();
+  } else if (buttons == platform::MessageButtons::YesNo) {
+    answer = "yes";
+  }
+  out_ << "message: " << quoted(text) << " -> " << answer << "\n";
+  if (answer == "yes") return platform::kAnswerYes;
+  if (answer == "no") return platform::kAnswerNo;
+  if (answer == "cancel") return platform::kAnswerCancel;
+  return platform::kAnswerOk;
+}
+
+std::optional<std::string> ScriptDriver::answerSaveFile(const platform::SaveFileRequest&) {
+  std::optional<std::string> answer;
+  if (!fileAnswers_.empty()) {
+    answer = fileAnswers_.front();
+    fileAnswers_.pop_front();
+  }
+  out_ << "save-as dialog -> " << (answer ? quoted(*answer) : std::string("cancel")) << "\n";
+  return answer;
+}
+
+platform::Window* ScriptDriver::top() const { return stack_.empty() ? nullptr : stack_.back(); }
+
+platform::Form* ScriptDriver::topForm() const {
+  platform::Window* window = top();
+  if (auto* sheet = dynamic_cast<platform::Sheet*>(window)) return sheet->activePage();
+  return dynamic_cast<platform::Form*>(window);
+}
+
+Control* ScriptDriver::findControl(const std::string& id) {
+  platform::Form* form = topForm();
+  if (!form) {
+    error("no window is open");
+    return nullptr;
+  }
+  Control* control = form->find(id);
+  if (!control) error("no control " + quoted(id) + " on " + quoted(form->title()));
+  return control;
+}
+
+void ScriptDriver::execute(const Command& c) {
+  auto& platform = platform::currentPlatform();
+  auto wantArgs = [&](std::size_t count) {
+    if (c.args.size() == count) return true;
+    error(c.name + " takes " + std::to_string(count) + " argument(s)");
+    return false;
+  };
+  if (c.name == "set") return doSet(c);
+  if (c.name == "get") return doGet(c);
+  if (c.name == "log") return doLog();
+  if (c.name == "answer") {
+    if (!wantArgs(1)) return;
+    const std::string& a = c.args[0];
+    if (a != "ok" && a != "cancel" && a != "yes" && a != "no") return error("answer " + a);
+    answers_.push_back(a);
+    return;
+  }
+  if (c.name == "filename") {
+    if (!wantArgs(1)) return;
+    fileAnswers_.push_back(c.args[0] == "cancel" ? std::nullopt
+                                                 : std::optional<std::string>(c.args[0]));
+    return;
+  }
+  if (!top()) return error("no window is open");
+  if (c.name == "open" || c.name == "dopen") {
+    if (!wantArgs(1)) return;
+    return doOpen(c, c.name == "dopen");
+  }
+  if (c.name == "dump") return doDump();
+  if (c.name == "ok" || c.name == "cancel" || c.name == "close") {
+    if (!wantArgs(0)) return;
+    if (c.name == "ok") top()->requestOk();
+    if (c.name == "cancel") top()->requestCancel();
+    if (c.name == "close") top()->requestClose();
+    return;
+  }
+  if (c.name == "tab") {
+    auto* sheet = dynamic_cast<platform::Sheet*>(top());
+    int index = 0;
+    if (!wantArgs(1)) return;
+    if (!sheet) return error("the top window has no tabs");
+    if (!parseInt(c.args[0], index) || index < 0 || index >= sheet->pageCount()) {
+      return error("no tab " + c.args[0]);
+    }
+    return platform.userSelectTab(*sheet, index);
+  }
+  if (c.name == "save" || c.name == "options" || c.name == "back") {
+    platform::Form* form = topForm();
+    if (!wantArgs(0)) return;
+    if (c.name == "back") {
+      if (!form || !form->hasBack()) return error("this page has no < Back");
+      return form->onBack();
+    }
+    if (!form || !form->hasMenuBar()) return error("this page has no " + c.name + " command");
+    return c.name == "save" ? form->onSave() : form->onOptions();
+  }
+  if (c.name == "screenshot") {
+    if (!wantArgs(1)) return;
+    if (dynamic_cast<platform::Form*>(top()) || dynamic_cast<platform::Sheet*>(top())) {
+      // The headless backend draws nothing; the transcript is the same either way.
+      if (!platform.screenshot(*top(), c.args[0]) && screenshotsRequired_) {
+        error("could not save a screenshot to " + c.args[0]);
+      }
+    }
+    return;
+  }
+  if (c.args.empty()) return error("unknown command " + c.name);
+  Control* control = findControl(c.args[0]);
+  if (!control) return;
+  std::vector<int> numbers;
+  for (std::size_t i = 1; i < c.args.size(); ++i) {
+    int value = 0;
+    if (c.name != "type" && c.name != "spin" && !parseInt(c.args[i], value)) {
+      return error("not a number: " + c.args[i]);
+    }
+    numbers.push_back(value);
+  }
+  if (!control->enabled() || !control->visible()) {
+    return error("control " + quoted(c.args[0]) + " is not available");
+  }
+  if (c.name == "type") {
+    if (!wantArgs(2)) return;
+    if (control->kind() != ControlKind::Edit && control->kind() != ControlKind::MultiLine) {
+      return error(quoted(c.args[0]) + " is not a text box");
+    }
+    return platform.userType(*control, c.args[1]);
+  }
+  if (c.name == "click") {
+    if (!wantArgs(1)) return;
+    return platform.userClick(*control);
+  }
+  if (c.name == "choose") {
+    if (!wantArgs(2)) return;
+    int count = static_cast<int>(control->items().size());
+    if (numbers[0] < 0 || numbers[0] >= count) return error("no item " + c.args[1]);
+    return platform.userChoose(*control, numbers[0]);
+  }
+  if (c.name == "spin") {
+    if (!wantArgs(2)) return;
+    if (c.args[1] != "up" && c.args[1] != "down") return error("spin up or down");
+    Control* spin = control;
+    if (spin->kind() != ControlKind::Spin) {
+      spin = nullptr;
+      for (const auto& other : topForm()->controls()) {
+        if (other->kind() == ControlKind::Spin && other->spec().buddy == control->id()) {
+          spin = other.get();
+        }
+      }
+      if (!spin) return error(quoted(c.args[0]) + " has no spin button");
+    }
+    return platform.userSpin(*spin, c.args[1] == "up" ? 1 : -1);
+  }
+  if (c.name == "header") {
+    if (!wantArgs(2)) return;
+    return platform.userHeaderTap(*control, numbers[0]);
+  }
+  if (c.name == "cell" || c.name == "dcell") {
+    if (!wantArgs(3)) return;
+    if (numbers[0] < 0 || numbers[0] >= control->rowCount()) return error("no row " + c.args[1]);
+    return platform.userCellTap(*control, numbers[0], numbers[1], c.name == "dcell");
+  }
+  error("unknown command " + c.name);
+}
+
+void ScriptDriver::doOpen(const Command& c, bool twice) {
+  auto* main = dynamic_cast<platform::Form*>(stack_.front());
+  if (top() != stack_.front() || !main || !main->find("tools")) {
+    return error("open: the main window is not on top");
+  }
+  Control& list = main->control("tools");
+  int id = 0;
+  if (!parseInt(c.args[0], id)) return error("open: not a tool id: " + c.args[0]);
+  for (int row = 0; row < static_cast<int>(list.items().size()); ++row) {
+    if (list.items()[static_cast<std::size_t>(row)].data != id) continue;
+    auto& platform = platform::currentPlatform();
+    return twice ? platform.userDoubleTap(list, row) : platform.userChoose(list, row);
+  }
+  error("open: no tool " + c.args[0]);
+}
+
+void ScriptDriver::doSet(const Command& c) {
+  if (c.args.size() != 4) return error("set SECTION NAME KIND VALUE");
+  framework::SettingsStore store;
+  const std::string& kind = c.args[2];
+  const std::string& value = c.args[3];
+  if (kind == "text") {
+    store.writeText(c.args[0], c.args[1], value);
+  } else if (kind == "number") {
+    double number = 0;
+    if (!framework::parseNumberBox(value, number)) return error("not a number: " + value);
+    store.writeNumber(c.args[0], c.args[1], number);
+  } else if (kind == "integer" || kind == "flag") {
+    int number = 0;
+    if (!parseInt(value, number)) return error("not an integer: " + value);
+    if (kind == "flag") {
+      store.writeFlag(c.args[0], c.args[1], number != 0);
+    } else {
+      store.writeInteger(c.args[0], c.args[1], number);
+    }
+  } else {
+    error("unknown kind " + kind);
+  }
+}
+
+void ScriptDriver::doGet(const Command& c) {
+  if (c.args.size() != 3) return error("get SECTION NAME KIND");
+  framework::SettingsStore store;
+  const std::string& section = c.args[0];
+  const std::string& name = c.args[1];
+  const std::string& kind = c.args[2];
+  out_ << section << " " << name;
+  if (!store.contains(section, name)) {
+    out_ << " missing\n";
+    return;
+  }
+  out_ << " = ";
+  if (kind == "number") {
+    out_ << framework::formatNumberBox(store.readNumber(section, name, 0)) << "\n";
+  } else if (kind == "integer") {
+    out_ << store.readInteger(section, name, 0) << "\n";
+  } else if (kind == "flag") {
+    out_ << (store.readFlag(section, name, false) ? 1 : 0) << "\n";
+  } else if (kind == "text") {
+    out_ << quoted(store.readText(section, name, "")) << "\n";
+  } else {
+    out_ << "?\n";
+    error("unknown kind " + kind);
+  }
+}
+
+void ScriptDriver::doDump() {
+  platform::Window* window = top();
+  out_ << "window " << quoted(window->title());
+  if (auto* sheet = dynamic_cast<platform::Sheet*>(window)) {
+    out_ << " (sheet)\n  tabs:";
+    for (int i = 0; i < sheet->pageCount(); ++i) {
+      out_ << " " << i << "=" << quoted(sheet->tabCaption(i));
+      if (i == sheet->activeIndex()) out_ << "*";
+    }
+    out_ << "\n";
+  } else {
+    out_ << "\n";
+  }
+  platform::Form* form = topForm();
+  if (!form) return;
+  if (form->hasMenuBar()) out_ << "  menu: Save, Options\n";
+  if (form->hasBack()) out_ << "  back: < Back\n";
+  for (const auto& control : form->controls()) {
+    out_ << "  " << control->id() << " " << kindName(control->kind());
+    switch (control->kind()) {
+      case ControlKind::Html: {
+        const std::string& html = control->text();
+        if (html.empty()) {
+          out_ << " empty";
+        } else {
+          out_ << " title " << quoted(elementText(html, "title")) << " heading "
+               << quoted(elementText(html, "h1"));
+        }
+        break;
+      }
+      case ControlKind::Spin:
+        out_ << " for " << control->spec().buddy;
+        break;
+      case ControlKind::ListBox:
+      case ControlKind::DropDown:
+      case ControlKind::ReportList:
+        break;
+      default:
+        out_ << " " << quoted(control->text());
+    }
+    if ((control->kind() == ControlKind::Check || control->kind() == ControlKind::Radio) &&
+        control->checked()) {
+      out_ << " checked";
+    }
+    if (!control->enabled()) out_ << " disabled";
+    if (!control->visible()) out_ << " hidden";
+    if (control->kind() == ControlKind::ListBox || control->kind() == ControlKind::DropDown ||
+        control->kind() == ControlKind::ReportList) {
+      out_ << " selected=" << control->selected();
+    }
+    out_ << "\n";
+    if (control->kind() == ControlKind::ListBox || control->kind() == ControlKind::DropDown) {
+      const auto& items = control->items();
+      for (std::size_t i = 0; i < items.size(); ++i) {
+        out_ << "    " << i << ": " << quoted(items[i].text) << "\n";
+      }
+    }
+    if (control->kind() == ControlKind::ReportList) {
+      if (!(control->spec().flags & platform::kNoHeader)) {
+        out_ << "    header:";
+        for (const auto& column : control->columns()) out_ << " " << quoted(column.title);
+        out_ << "\n";
+      }
+      for (int r = 0; r < control->rowCount(); ++r) {
+        out_ << "    " << r << ":";
+        std::size_t columns = std::max<std::size_t>(control->columns().size(), 1);
+        for (std::size_t col = 0; col < columns; ++col) {
+          out_ << " " << quoted(control->cell(r, static_cast<int>(col)));
+        }
+        out_ << "\n";
+      }
+    }
+  }
+}
+
+void ScriptDriver::doLog() {
+  std::string path = framework::saveOptions().fileName;
+  if (path.empty()) path = platform::defaultLogPath();
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    out_ << "log: no file\n";
+    return;
+  }
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  out_ << "log: " << bytes.size() << " bytes\n";
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t end = bytes.find("\r\n", start);
+    if (end == std::string::npos) {
+      out_ << "| " << bytes.substr(start) << " (no line end)\n";
+      break;
+    }
+    out_ << "| " << bytes.substr(start, end - start) << "\n";
+    start = end + 2;
+  }
+}
+
+}  // namespace quillion::script

@@ -1,0 +1,66 @@
+// quillion-script: runs the program's real pages from a script of commands and prints
+// a transcript. It stands in for the person at the device: it types, taps, chooses,
+// answers message boxes and ends modal windows, through whichever backend is current.
+#pragma once
+
+#include <deque>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace quillion::script {
+
+class ScriptDriver : public platform::Automation {
+ public:
+  ScriptDriver(std::vector<std::string> lines, std::ostream& out);
+
+  // Runs the whole script; returns the exit status (non-zero after any error).
+  int run();
+  // With a backend that draws, a screenshot that cannot be saved is an error.
+  void requireScreenshots(bool required) { screenshotsRequired_ = required; }
+
+  void runModal(platform::Window& window) override;
+  int answerMessage(std::string_view text, std::string_view title, platform::MessageIcon icon,
+                    platform::MessageButtons buttons) override;
+  std::optional<std::string> answerSaveFile(const platform::SaveFileRequest& request) override;
+
+ private:
+  struct Command {
+    std::string name;
+    std::vector<std::string> args;
+  };
+
+  // The next command; echo prints it to the transcript as it is taken.
+  std::optional<Command> nextCommand(bool echo);
+  bool needsProgram(const Command& command) const;
+  void execute(const Command& command);
+  void error(const std::string& text);
+
+  platform::Window* top() const;
+  platform::Form* topForm() const;
+  platform::Control* findControl(const std::string& id);
+
+  void doSet(const Command& c);
+  void doGet(const Command& c);
+  void doOpen(const Command& c, bool twice);
+  void doDump();
+  void doLog();
+
+  bool screenshotsRequired_ = false;
+  std::vector<std::string> lines_;
+  std::size_t next_ = 0;
+  std::ostream& out_;
+  bool failed_ = false;
+  std::vector<platform::Window*> stack_;
+  std::deque<std::string> answers_;
+  std::deque<std::optional<std::string>> fileAnswers_;
+};
+
+// Splits a script line into words; a final argument may be quoted ("..." with \n, \t,
+// \" and \\ escapes). Returns false for a malformed line.
+bool splitScriptLine(const std::string& line, std::vector<std::string>& words);
+
+}  // namespace quillion::script
