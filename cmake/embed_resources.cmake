@@ -1,8 +1,11 @@
+cmake_minimum_required(VERSION 3.25)
 # Writes a C++ source holding every resource file as a byte array, keyed by type and
 # number. Run by the build with OUT, HTML (list), RAW (list) and VERSION set.
 set(body "")
 set(table "")
 set(index 0)
+string(REPLACE "|" ";" HTML "${HTML}")
+string(REPLACE "|" ";" RAW "${RAW}")
 foreach(kind HTML RAW)
   if(kind STREQUAL "HTML")
     set(type 23)

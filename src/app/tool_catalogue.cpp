@@ -1,10 +1,15 @@
 #include "app/tool_catalogue.h"
 
 #include "app/unavailable_page.h"
+#include "conversions/conversions_page.h"
 #include "framework/reference_pages.h"
+#include "labs/anemia_page.h"
 #include "labs/anion_gap_page.h"
 #include "labs/corrected_ca_na_page.h"
+#include "labs/lymphocyte_page.h"
+#include "labs/nitrogen_balance_page.h"
 #include "labs/serum_osmolality_page.h"
+#include "labs/weight_change_page.h"
 
 namespace quillion::app {
 namespace {
@@ -28,20 +33,24 @@ constexpr TabRecipe kDiabetic[] = {{"Data Entry"},           {"Plan", nullptr, 1
                                    {"Oral", nullptr, 166},    {"Pumps", nullptr, 165}};
 constexpr TabRecipe kInfant[] = {{"Pediatric - 0 to 36 Months"}, {"Notes", nullptr, 1015}};
 constexpr TabRecipe kChild[] = {{"Pediatric - 2 to 20 Years"}, {"Notes", nullptr, 1015}};
-constexpr TabRecipe kConversions[] = {{"Conversions"}, {"Notes", nullptr, 1019}};
-constexpr TabRecipe kNitrogen[] = {{"Nitrogen Balance"}, {"Notes", nullptr, 4}};
+constexpr TabRecipe kConversions[] = {{"Conversions", make<conversions::CConversionsPage>},
+                                      {"Notes", nullptr, 1019}};
+constexpr TabRecipe kNitrogen[] = {{"Nitrogen Balance", make<labs::CNitrogenBalancePage>},
+                                   {"Notes", nullptr, 4}};
 constexpr TabRecipe kCreatinine[] = {{"Creatinine Clearance"}, {"Notes", nullptr, 201}};
 constexpr TabRecipe kAnionGap[] = {{"Anion Gap", make<labs::CAnionGapPage>},
                                    {"Notes", nullptr, 205}};
 constexpr TabRecipe kFena[] = {{"Fractional Excretion of Sodium"}, {"Notes", nullptr, 2}};
 constexpr TabRecipe kOsmolality[] = {{"Serum Osmolality", make<labs::CSerumOsmolalityPage>},
                                      {"Notes", nullptr, 207}};
-constexpr TabRecipe kWeightChange[] = {{"Percentage Weight Change"}, {"Notes", nullptr, 5}};
-constexpr TabRecipe kAnemia[] = {{"Data Entry"},
+constexpr TabRecipe kWeightChange[] = {
+    {"Percentage Weight Change", make<labs::CPercentWeightChangePage>}, {"Notes", nullptr, 5}};
+constexpr TabRecipe kAnemia[] = {{"Data Entry", make<labs::CAnemiaLabValuesPage>},
                                  {"Notes", nullptr, 202},
                                  {"Table", nullptr, 204},
                                  {"Normal", nullptr, 203}};
-constexpr TabRecipe kLymphocytes[] = {{"Total Lymphocyte Count"}, {"Notes", nullptr, 210}};
+constexpr TabRecipe kLymphocytes[] = {
+    {"Total Lymphocyte Count", make<labs::CTotalLymphocyteCountPage>}, {"Notes", nullptr, 210}};
 constexpr TabRecipe kCorrectedCaNa[] = {{"Corrected Ca & Na", make<labs::CCorrectedCaNaPage>},
                                         {"Notes", nullptr, 206}};
 

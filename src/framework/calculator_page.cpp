@@ -19,6 +19,7 @@ void CalculatorPage::onInit() {
   }
   SettingsStore store;
   loadInputs(store);
+  prepareControls();
   dirty_ = false;
   ready_ = true;
   updateData(false);

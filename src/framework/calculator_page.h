@@ -38,6 +38,8 @@ class CalculatorPage : public platform::Form {
   virtual bool savesOn(platform::CloseReason reason) const {
     return reason == platform::CloseReason::Ok;
   }
+  // After the inputs are loaded and before they are shown: fill lists that depend on them.
+  virtual void prepareControls() {}
   // Notifications other than number edits and spins.
   virtual void onPageEvent(const platform::Notification& /*n*/) {}
   // After the Save Options dialog closed.

@@ -52,20 +52,29 @@ std::string unescapePercents(std::string_view text) {
 }  // namespace
 
 std::string formatValue(std::string_view format, double value) {
-  Conversion c = findConversion(format);
-  if (c.begin == std::string_view::npos) return unescapePercents(format);
-  std::string_view spec = format.substr(c.begin, c.end - c.begin);
-  char last = spec.back();
-  bool floating = std::string_view("fFeEgGaA").find(last) != std::string_view::npos;
-  if (!floating) return unescapePercents(format);
-  if (!std::isfinite(value)) {
-    return unescapePercents(format.substr(0, c.begin)) + std::string(kNoValue) +
-           unescapePercents(format.substr(c.end));
+  return formatValues(format, {value});
+}
+
+std::string formatValues(std::string_view format, std::initializer_list<double> values) {
+  std::string out;
+  auto next = values.begin();
+  while (!format.empty()) {
+    Conversion c = findConversion(format);
+    if (c.begin == std::string_view::npos) break;
+    std::string_view spec = format.substr(c.begin, c.end - c.begin);
+    bool floating = std::string_view("fFeEgGaA").find(spec.back()) != std::string_view::npos;
+    out += unescapePercents(format.substr(0, c.begin));
+    if (floating && next != values.end()) {
+      double value = *next++;
+      // Only the conversion itself reaches printf; the text around it is copied.
+      out += std::isfinite(value) ? printfToString(std::string(spec), value)
+                                  : std::string(kNoValue);
+    } else {
+      out += spec;
+    }
+    format.remove_prefix(c.end);
   }
-  // Only the floating conversion reaches printf; the rest of the text is copied.
-  std::string conversion(spec);
-  return unescapePercents(format.substr(0, c.begin)) + printfToString(conversion, value) +
-         unescapePercents(format.substr(c.end));
+  return out + unescapePercents(format);
 }
 
 std::string formatInteger(std::string_view format, int value) {

@@ -13,6 +13,8 @@ inline constexpr std::string_view kNoValue = "---";
 // format holds exactly one floating conversion ("%.1lf", "%.0lf", "%.2lf mEq/L"...);
 // a non-finite value puts "---" in place of that conversion.
 std::string formatValue(std::string_view format, double value);
+// The same with one value for each floating conversion, in order.
+std::string formatValues(std::string_view format, std::initializer_list<double> values);
 // format holds exactly one integer conversion ("%d", "%i").
 std::string formatInteger(std::string_view format, int value);
 // Each "%s" of format takes the next text, in order; "%%" is a percent sign.

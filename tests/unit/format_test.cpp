@@ -30,6 +30,9 @@ TEST(Format, ValuesInPageFormats) {
     SCOPED_TRACE(c.format);
     EXPECT_EQ(formatValue(c.format, c.value), c.text);
   }
+  EXPECT_EQ(formatValues("1 Week  Begin = %.1lf --> End %.1lf", {150.0, 142.46}),
+            "1 Week  Begin = 150.0 --> End 142.5");
+  EXPECT_EQ(formatValues("%.1lf%% of %.0lf", {inf, 7.0}), "---% of 7");
   EXPECT_EQ(formatInteger("%d Reviews", 3), "3 Reviews");
   EXPECT_EQ(formatText("Corrected Calcium = %s", "9.60"), "Corrected Calcium = 9.60");
   EXPECT_EQ(formatText("100%% %s", "x"), "100% x");
