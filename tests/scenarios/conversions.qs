@@ -1,0 +1,36 @@
+# Conversions: the first-run rows, a temperature, the kilocalorie row with the one-decimal
+# erg row, the from unit chosen after a category change, and the stored inputs.
+# also: qt
+open 12
+dump
+screenshot conversions.png
+choose category 13
+dump
+type value "100"
+dump
+choose unit 1
+type value "212"
+dump
+choose category 14
+dump
+choose category 10
+dump
+choose unit 11
+type value "1"
+dump
+choose category 11
+dump
+ok
+get CP Cat integer
+get CP Uni integer
+get CP Num number
+dopen 12
+dump
+cancel
+# a stored from unit outside the category's list counts as the first unit
+set CP Uni integer 40
+set CP Cat integer 13
+dopen 12
+dump
+ok
+get CP Uni integer
