@@ -6,9 +6,9 @@ namespace quillion::adult {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
+using platform::ControlDef;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {"standard", ControlKind::Radio, "Standard IBW (Broca's Index)", 0, 0, 1, 2, platform::kGroup},
     {"standardFormula", ControlKind::Label,
      "M = 106 lbs + 6 lbs per inch over 5 ft\nF = 100 lbs + 5 lbs per inch over 5 ft", 1, 0, 1, 2},

@@ -15,9 +15,9 @@ namespace quillion::app {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
+using platform::ControlDef;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {"banner", ControlKind::Label, "Quillion", 0, 0, 1, 1, platform::kBanner | platform::kTappable},
     {"tools", ControlKind::ListBox, "", 1, 0, 1, 1, platform::kStretch},
 };

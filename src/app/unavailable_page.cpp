@@ -4,9 +4,9 @@ namespace quillion::app {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
+using platform::ControlDef;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {"notice", ControlKind::Label,
      "This calculator is not available yet in this version of Quillion. "
      "The reference tabs of this tool can be read.",

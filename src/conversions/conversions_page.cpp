@@ -8,13 +8,13 @@ namespace quillion::conversions {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
+using platform::ControlDef;
 
 constexpr const char* kSection = "CP";
 constexpr int kNameColumnWidth = 108;
 constexpr int kValueColumnWidth = 100;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {"categoryLabel", ControlKind::Label, "Category:", 0, 0},
     {"category", ControlKind::DropDown, "", 0, 1},
     {"value", ControlKind::Edit, "", 1, 0},

@@ -4,9 +4,9 @@ namespace quillion::framework {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
+using platform::ControlDef;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {"prompt", ControlKind::Label, "Type in comment to add to file:", 0, 0, 1, 2},
     {"comment", ControlKind::MultiLine, "", 1, 0, 1, 2, platform::kStretch},
     {"ok", ControlKind::Button, "OK", 2, 0},

@@ -8,7 +8,7 @@ namespace quillion::framework {
 
 using platform::Event;
 
-CalculatorPage::CalculatorPage(std::string title, std::span<const platform::ControlSpec> controls,
+CalculatorPage::CalculatorPage(std::string title, std::span<const platform::ControlDef> controls,
                                bool hasMenuBar)
     : Form(std::move(title), controls), exchange_(*this), menuBar_(hasMenuBar) {}
 
@@ -61,7 +61,7 @@ void CalculatorPage::numberEdited(std::string_view id) {
 void CalculatorPage::spinPressed(std::string_view spinId, int step) {
   const platform::Control* spin = find(spinId);
   if (!spin) return;
-  double* member = exchange_.numberFor(spin->spec().buddy);
+  double* member = exchange_.numberFor(spin->def().buddy);
   if (!member) return;
   *member += step > 0 ? 1.0 : -1.0;
   updateData(false);

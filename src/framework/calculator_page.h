@@ -15,7 +15,7 @@ namespace quillion::framework {
 
 class CalculatorPage : public platform::Form {
  public:
-  CalculatorPage(std::string title, std::span<const platform::ControlSpec> controls,
+  CalculatorPage(std::string title, std::span<const platform::ControlDef> controls,
                  bool hasMenuBar);
 
   bool hasMenuBar() const override { return menuBar_; }

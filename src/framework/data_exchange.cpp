@@ -48,7 +48,7 @@ std::vector<Control*> DataExchange::radioGroup(std::string_view firstId) {
   for (const auto& control : form_.controls()) {
     if (control->id() == firstId) inGroup = true;
     if (!inGroup) continue;
-    if (!group.empty() && (control->spec().flags & platform::kGroup)) break;
+    if (!group.empty() && (control->def().flags & platform::kGroup)) break;
     if (control->kind() == ControlKind::Radio) group.push_back(control.get());
   }
   return group;

@@ -61,16 +61,16 @@ std::string formatValues(std::string_view format, std::initializer_list<double> 
   while (!format.empty()) {
     Conversion c = findConversion(format);
     if (c.begin == std::string_view::npos) break;
-    std::string_view spec = format.substr(c.begin, c.end - c.begin);
-    bool floating = std::string_view("fFeEgGaA").find(spec.back()) != std::string_view::npos;
+    std::string_view conversion = format.substr(c.begin, c.end - c.begin);
+    bool floating = std::string_view("fFeEgGaA").find(conversion.back()) != std::string_view::npos;
     out += unescapePercents(format.substr(0, c.begin));
     if (floating && next != values.end()) {
       double value = *next++;
       // Only the conversion itself reaches printf; the text around it is copied.
-      out += std::isfinite(value) ? printfToString(std::string(spec), value)
+      out += std::isfinite(value) ? printfToString(std::string(conversion), value)
                                   : std::string(kNoValue);
     } else {
-      out += spec;
+      out += conversion;
     }
     format.remove_prefix(c.end);
   }

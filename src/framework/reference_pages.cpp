@@ -8,13 +8,13 @@ namespace quillion::framework {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
+using platform::ControlDef;
 
-constexpr ControlSpec kDocumentControls[] = {
+constexpr ControlDef kDocumentControls[] = {
     {"document", ControlKind::Html, "", 0, 0, 1, 1, platform::kStretch},
 };
 
-constexpr ControlSpec kReviewControls[] = {
+constexpr ControlDef kReviewControls[] = {
     {"reviews", ControlKind::MultiLine, "", 0, 0, 1, 1, platform::kStretch | platform::kReadOnly},
 };
 

@@ -9,11 +9,11 @@ namespace quillion::labs {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
+using platform::ControlDef;
 
 constexpr const char* kSection = "AA";
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {"mcvGroup", ControlKind::Label, "MCV - Mean Corpuscular Volume ", 0, 0, 1, 3,
      platform::kHeading},
     {"rbcLabel", ControlKind::Label, "Red Blood Cell Count:", 1, 0},

@@ -8,11 +8,11 @@ namespace quillion::labs {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
+using platform::ControlDef;
 
 constexpr const char* kSection = "CCS";
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {"calciumGroup", ControlKind::Label, "Corrected Calcium for low albumin", 0, 0, 1, 3,
      platform::kHeading},
     {"caLabel", ControlKind::Label, "Calcium", 1, 0},

@@ -8,11 +8,11 @@ namespace quillion::labs {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
+using platform::ControlDef;
 
 constexpr const char* kSection = "TLC";
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {"heading", ControlKind::Label, "TLC - Total Lymphocyte Count", 0, 0, 1, 3, platform::kHeading},
     {"wbcLabel", ControlKind::Label, "White Blood Cell Count:", 1, 0},
     {"wbc", ControlKind::Edit, "", 1, 1},

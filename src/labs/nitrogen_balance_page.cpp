@@ -9,11 +9,11 @@ namespace quillion::labs {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
+using platform::ControlDef;
 
 constexpr const char* kSection = "NBal";
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {"proteinGroup", ControlKind::Label, "Protein Intake", 0, 0, 1, 3, platform::kHeading},
     {"proLabel", ControlKind::Label, "Protein intake:", 1, 0},
     {"pro", ControlKind::Edit, "", 1, 1},

@@ -8,11 +8,11 @@ namespace quillion::labs {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
+using platform::ControlDef;
 
 constexpr const char* kSection = "SO";
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {"naLabel", ControlKind::Label, "Serum sodium (Na):", 0, 0},
     {"na", ControlKind::Edit, "", 0, 1},
     {"naSpin", ControlKind::Spin, "", 0, 2, 1, 1, 0, "na"},

@@ -9,11 +9,11 @@ namespace quillion::labs {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
+using platform::ControlDef;
 
 constexpr const char* kSection = "PWC";
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {"unitLabel", ControlKind::Label, "Weight Units:", 0, 0},
     {"unit", ControlKind::Button, "lbs", 0, 1},
     {"weightHeading", ControlKind::Label, "Weight", 1, 1, 1, 2, platform::kHeading},

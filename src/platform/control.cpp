@@ -8,10 +8,10 @@ namespace {
 const std::string kEmpty;
 }
 
-Control::Control(Form& form, const ControlSpec& spec) : form_(form), spec_(spec) {
-  if (spec.kind != ControlKind::Edit && spec.kind != ControlKind::MultiLine &&
-      spec.kind != ControlKind::Html) {
-    text_ = std::string(spec.caption);
+Control::Control(Form& form, const ControlDef& def) : form_(form), def_(def) {
+  if (def.kind != ControlKind::Edit && def.kind != ControlKind::MultiLine &&
+      def.kind != ControlKind::Html) {
+    text_ = std::string(def.caption);
   }
 }
 

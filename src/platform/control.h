@@ -39,7 +39,7 @@ enum ControlFlag : unsigned {
 };
 
 // One row of a form's control table, as a dialog template would give it.
-struct ControlSpec {
+struct ControlDef {
   std::string_view id;
   ControlKind kind;
   std::string_view caption;
@@ -70,13 +70,13 @@ struct RowColors {
 
 class Control {
  public:
-  Control(Form& form, const ControlSpec& spec);
+  Control(Form& form, const ControlDef& def);
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 
-  const ControlSpec& spec() const { return spec_; }
-  std::string_view id() const { return spec_.id; }
-  ControlKind kind() const { return spec_.kind; }
+  const ControlDef& def() const { return def_; }
+  std::string_view id() const { return def_.id; }
+  ControlKind kind() const { return def_.kind; }
   Form& form() const { return form_; }
 
   // Edit and multi-line text, label and button captions, HTML source.
@@ -120,7 +120,7 @@ class Control {
   void changed();
 
   Form& form_;
-  ControlSpec spec_;
+  ControlDef def_;
   std::string text_;
   bool checked_ = false;
   bool enabled_ = true;

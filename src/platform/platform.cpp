@@ -60,9 +60,9 @@ void Platform::userClick(Control& control) {
     std::size_t index = 0;
     while (index < all.size() && all[index].get() != &control) ++index;
     std::size_t first = index;
-    while (first > 0 && !(all[first]->spec().flags & kGroup)) --first;
+    while (first > 0 && !(all[first]->def().flags & kGroup)) --first;
     for (std::size_t i = first; i < all.size(); ++i) {
-      if (i > first && (all[i]->spec().flags & kGroup)) break;
+      if (i > first && (all[i]->def().flags & kGroup)) break;
       if (all[i]->kind() == ControlKind::Radio) all[i]->setChecked(i == index);
     }
   }

@@ -17,12 +17,12 @@ void Window::endModal(int result) {
   if (view_) view_->modalEnded();
 }
 
-Form::Form(std::string title, std::span<const ControlSpec> controls) : Window(std::move(title)) {
+Form::Form(std::string title, std::span<const ControlDef> controls) : Window(std::move(title)) {
   addControls(controls);
 }
 
-void Form::addControls(std::span<const ControlSpec> controls) {
-  for (const auto& spec : controls) controls_.push_back(std::make_unique<Control>(*this, spec));
+void Form::addControls(std::span<const ControlDef> controls) {
+  for (const auto& def : controls) controls_.push_back(std::make_unique<Control>(*this, def));
 }
 
 Control* Form::find(std::string_view id) {

@@ -84,12 +84,12 @@ class Window {
 // A window drawn from a control table: a dialog, a sheet page or the main window.
 class Form : public Window {
  public:
-  Form(std::string title, std::span<const ControlSpec> controls);
+  Form(std::string title, std::span<const ControlDef> controls);
 
   Control& control(std::string_view id);  // the control must exist
   Control* find(std::string_view id);
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
-  void addControls(std::span<const ControlSpec> controls);
+  void addControls(std::span<const ControlDef> controls);
 
   void focus(std::string_view id);
   std::string_view focused() const { return focused_; }

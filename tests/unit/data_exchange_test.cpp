@@ -10,9 +10,9 @@ namespace quillion::framework {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
+using platform::ControlDef;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {"a", ControlKind::Edit, ""},     {"b", ControlKind::Edit, ""},
     {"age", ControlKind::Edit, ""},   {"r0", ControlKind::Radio, "x", 0, 0, 1, 1, platform::kGroup},
     {"r1", ControlKind::Radio, "y"},  {"c", ControlKind::Check, "c"},

@@ -14,7 +14,7 @@ namespace quillion::framework {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
+using platform::ControlDef;
 
 // Answers the comment prompt with a fixed text, or cancels it.
 class CommentAutomation : public platform::Automation {
@@ -169,7 +169,7 @@ TEST_F(ResultLogTest, AlwaysShowCancelledStillWritesWithOldOptions) {
 }
 
 TEST_F(ResultLogTest, TableOfAListControl) {
-  constexpr ControlSpec kControls[] = {{"list", ControlKind::ReportList, ""}};
+  constexpr ControlDef kControls[] = {{"list", ControlKind::ReportList, ""}};
   platform::Form form("t", kControls);
   platform::Control& list = form.control("list");
   list.setColumns({{"Unit", 108}, {"Value", 100, true}});
