@@ -165,7 +165,7 @@ bool ResultLog::commit() {
   }
   if (saveOptions().overwrite) {
     // Replace the file only once the new one is complete on disk.
-    std::string aside = path_ + ".writing";
+    std::string aside = path_ + ".writing-" + std::to_string(::getpid());
     int out = ::open(aside.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (out < 0) return false;
     bool ok = writeAll(out, report_) && ::fsync(out) == 0;
