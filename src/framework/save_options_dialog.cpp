@@ -10,21 +10,23 @@ namespace quillion::framework {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
+using platform::ControlDef;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {"fileLabel", ControlKind::Label, "File:", 0, 0},
     {"fileName", ControlKind::Label, "", 0, 1, 1, 2, platform::kWrap},
     {"browse", ControlKind::Button, "Browse...", 1, 1},
     {"append", ControlKind::Radio, "Append data end of file", 2, 0, 1, 3, platform::kGroup},
     {"overwrite", ControlKind::Radio, "Overwrite existing file", 3, 0, 1, 3},
     {"header", ControlKind::Check, "Include Header File at top", 4, 0, 1, 3, platform::kGroup},
-    {"comment", ControlKind::Check, "Prompt for Comment to be included", 5, 0, 1, 3},
-    {"reviews", ControlKind::Check, "Include Reviews", 6, 0, 1, 3},
-    {"ibw", ControlKind::Button, "Select IBW Method", 7, 0, 1, 2},
-    {"always", ControlKind::Check, "Always show these options whenever Saving", 8, 0, 1, 3},
-    {"ok", ControlKind::Button, "OK", 9, 0},
-    {"cancel", ControlKind::Button, "Cancel", 9, 1},
+    {"headerName", ControlKind::Label, "", 5, 0, 1, 2, platform::kWrap},
+    {"headerBrowse", ControlKind::Button, "Header File...", 5, 2},
+    {"comment", ControlKind::Check, "Prompt for Comment to be included", 6, 0, 1, 3},
+    {"reviews", ControlKind::Check, "Include Reviews", 7, 0, 1, 3},
+    {"ibw", ControlKind::Button, "Select IBW Method", 8, 0, 1, 2},
+    {"always", ControlKind::Check, "Always show these options whenever Saving", 9, 0, 1, 3},
+    {"ok", ControlKind::Button, "OK", 10, 0},
+    {"cancel", ControlKind::Button, "Cancel", 10, 1},
 };
 
 }  // namespace
@@ -32,6 +34,7 @@ constexpr ControlSpec kControls[] = {
 SaveOptionsDialog::SaveOptionsDialog() : Dialog("Save Options", kControls) {
   const SaveOptions& o = saveOptions();
   shownName_ = o.lastChosenName;
+  headerFile_ = o.headerFile;
   overwrite_ = o.overwrite;
   includeHeader_ = o.includeHeader;
   promptComment_ = o.promptComment;
@@ -48,11 +51,15 @@ void SaveOptionsDialog::exchange(bool fromControls) {
   dx.check("comment", promptComment_);
   dx.check("reviews", includeReviews_);
   dx.check("always", alwaysShow_);
+  dx.text("headerName", headerFile_);
   if (fromControls) {
     dx.fromControls();
-  } else {
-    dx.toControls();
+    return;
   }
+  dx.toControls();
+  // An empty name means the default log; show where that is.
+  if (shownName_.empty()) control("fileName").setText(platform::defaultLogPath());
+  if (headerFile_.empty()) control("headerName").setText("(no header file chosen)");
 }
 
 void SaveOptionsDialog::onInit() { exchange(false); }
@@ -60,6 +67,7 @@ void SaveOptionsDialog::onInit() { exchange(false); }
 void SaveOptionsDialog::onDialogEvent(const platform::Notification& n) {
   if (n.event != platform::Event::Clicked) return;
   if (n.id == "browse") browse();
+  if (n.id == "headerBrowse") browseHeader();
   if (n.id == "ibw") selectIbwMethod();
 }
 
@@ -75,6 +83,18 @@ void SaveOptionsDialog::browse() {
   saveOptions().lastChosenName = *chosen;
   shownName_ = *chosen;
   control("fileName").setText(shownName_);
+}
+
+void SaveOptionsDialog::browseHeader() {
+  platform::SaveFileRequest request;
+  request.filters = {{"Text Files (*.txt)", "*.txt"}, {"All Files (*.*)", "*.*"}};
+  request.initialFolder = platform::documentsFolder() + "/";
+  request.startName = headerFile_;
+  request.existingFile = true;
+  auto chosen = platform::currentPlatform().askSaveFileName(request);
+  if (!chosen) return;
+  headerFile_ = *chosen;
+  control("headerName").setText(headerFile_);
 }
 
 void SaveOptionsDialog::selectIbwMethod() {
@@ -95,6 +115,7 @@ bool SaveOptionsDialog::onOk() {
   o.alwaysShow = alwaysShow_;
   o.ibwMethod = ibwMethod_;
   o.fileName = shownName_;
+  o.headerFile = headerFile_;
   o.lastChosenName = shownName_;
   storeSaveOptions();
   return true;

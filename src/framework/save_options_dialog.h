@@ -20,9 +20,11 @@ class SaveOptionsDialog : public Dialog {
  private:
   void exchange(bool fromControls);
   void browse();
+  void browseHeader();
   void selectIbwMethod();
 
   std::string shownName_;
+  std::string headerFile_;
   int overwrite_ = 0;
   int includeHeader_ = 0;
   int promptComment_ = 0;

@@ -40,6 +40,7 @@ struct SaveFileRequest {
   std::string defaultExtension;
   std::string startName;
   bool pathMustExist = true;
+  bool existingFile = false;  // choose a file to read rather than one to write
 };
 
 // Stands in for a person: the script driver answers modal runs and message boxes.

@@ -35,14 +35,24 @@ type na "142"
 save
 cancel
 log
-# Browse... picks another file
+# Browse... picks another file; the old log becomes the header copied at its top
 options
 filename "other.txt"
 click browse
+filename "Documents/QuillionLog.txt"
+click headerBrowse
+click header
+click overwrite
 dump
 ok
+type na "150"
+save
+cancel
+log
 cancel
 get SaveOp FN text
+get SaveOp HF text
+get SaveOp IH integer
 dopen 20
 # a log file in a folder that does not exist: the message, and the page's report is
 # still counted as made
@@ -50,6 +60,7 @@ options
 filename "no-such-folder/log.txt"
 click browse
 click always
+click header
 ok
 type na "143"
 save

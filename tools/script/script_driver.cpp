@@ -202,7 +202,7 @@ std::optional<std::string> ScriptDriver::answerSaveFile(const platform::SaveFile
     answer = fileAnswers_.front();
     fileAnswers_.pop_front();
   }
-  out_ << "save-as dialog -> " << (answer ? quoted(*answer) : std::string("cancel")) << "\n";
+  out_ << "file dialog -> " << (answer ? quoted(*answer) : std::string("cancel")) << "\n";
   return answer;
 }
 
@@ -329,7 +329,7 @@ void ScriptDriver::execute(const Command& c) {
     if (spin->kind() != ControlKind::Spin) {
       spin = nullptr;
       for (const auto& other : topForm()->controls()) {
-        if (other->kind() == ControlKind::Spin && other->spec().buddy == control->id()) {
+        if (other->kind() == ControlKind::Spin && other->def().buddy == control->id()) {
           spin = other.get();
         }
       }
@@ -446,7 +446,7 @@ void ScriptDriver::doDump() {
         break;
       }
       case ControlKind::Spin:
-        out_ << " for " << control->spec().buddy;
+        out_ << " for " << control->def().buddy;
         break;
       case ControlKind::ListBox:
       case ControlKind::DropDown:
@@ -473,7 +473,7 @@ void ScriptDriver::doDump() {
       }
     }
     if (control->kind() == ControlKind::ReportList) {
-      if (!(control->spec().flags & platform::kNoHeader)) {
+      if (!(control->def().flags & platform::kNoHeader)) {
         out_ << "    header:";
         for (const auto& column : control->columns()) out_ << " " << quoted(column.title);
         out_ << "\n";
