@@ -1,0 +1,20 @@
+# Makes the screenshots in docs/. Run from the repository's top folder:
+#   ./build/dev/quillion-script --qt --home /tmp/quillion-shots tools/screenshots.qs
+screenshot docs/main-window.png
+open 20
+type na "140"
+type k "4"
+type cl "104"
+type hco3 "24"
+screenshot docs/anion-gap.png
+tab 1
+screenshot docs/reference-anion-gap.png
+ok
+open 12
+choose category 13
+type value "100"
+screenshot docs/conversions.png
+ok
+open 14
+screenshot docs/reference-lab-values.png
+ok
