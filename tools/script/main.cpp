@@ -32,6 +32,7 @@ bool parseNow(const std::string& text, quillion::platform::LocalTime& time) {
 
 int main(int argc, char** argv) {
   bool useQt = false;
+  std::string home;
   std::optional<quillion::platform::LocalTime> now;
   std::string scriptPath;
   for (int i = 1; i < argc; ++i) {
@@ -39,7 +40,8 @@ int main(int argc, char** argv) {
     if (arg == "--qt") {
       useQt = true;
     } else if (arg == "--home" && i + 1 < argc) {
-      quillion::platform::setHomeOverride(argv[++i]);
+      home = argv[++i];
+      quillion::platform::setHomeOverride(home);
     } else if (arg == "--now" && i + 1 < argc) {
       quillion::platform::LocalTime time;
       if (!parseNow(argv[++i], time)) return usage();
@@ -69,6 +71,7 @@ int main(int argc, char** argv) {
   }
 
   quillion::script::ScriptDriver driver(std::move(lines), std::cout);
+  if (!home.empty()) driver.setHomeFolder(home);
   auto body = [&] {
     quillion::platform::currentPlatform().setFixedTime(now);
     int status = driver.run();

@@ -35,7 +35,7 @@ const char* kindName(ControlKind kind) {
 }
 
 // Text in double quotes, with line breaks and tabs made visible.
-std::string quoted(std::string_view text) {
+std::string quote(std::string_view text) {
   std::string out = "\"";
   for (char ch : text) {
     switch (ch) {
@@ -71,6 +71,16 @@ bool parseInt(const std::string& text, int& value) {
 }
 
 }  // namespace
+
+std::string ScriptDriver::quoted(std::string_view text) const {
+  if (homeFolder_.empty()) return quote(text);
+  std::string shown(text);
+  for (std::size_t at = shown.find(homeFolder_); at != std::string::npos;
+       at = shown.find(homeFolder_, at + 5)) {
+    shown.replace(at, homeFolder_.size(), "$HOME");
+  }
+  return quote(shown);
+}
 
 bool splitScriptLine(const std::string& line, std::vector<std::string>& words) {
   words.clear();

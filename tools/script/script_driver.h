@@ -19,6 +19,9 @@ class ScriptDriver : public platform::Automation {
 
   // Runs the whole script; returns the exit status (non-zero after any error).
   int run();
+  // Paths under the script's home folder are printed as "$HOME/..." so that a transcript
+  // does not depend on where the script ran.
+  void setHomeFolder(std::string folder) { homeFolder_ = std::move(folder); }
   // With a backend that draws, a screenshot that cannot be saved is an error.
   void requireScreenshots(bool required) { screenshotsRequired_ = required; }
 
@@ -50,6 +53,8 @@ class ScriptDriver : public platform::Automation {
   void doLog();
 
   bool screenshotsRequired_ = false;
+  std::string homeFolder_;
+  std::string quoted(std::string_view text) const;
   std::vector<std::string> lines_;
   std::size_t next_ = 0;
   std::ostream& out_;
