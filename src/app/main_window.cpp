@@ -6,6 +6,7 @@
 #include "app/tool_catalogue.h"
 #include "framework/reference_pages.h"
 #include "framework/save_options.h"
+#include "framework/settings_store.h"
 #include "framework/strings.h"
 #include "platform/platform.h"
 #include "platform/resources.h"
@@ -66,10 +67,12 @@ void launchTool(int toolId) {
 }
 
 int runQuillion() {
-  platform::SettingsHive::setDamageReporter([](const std::string& text) {
+  auto warn = [](const std::string& text) {
     platform::currentPlatform().messageBox(text, framework::kAppName,
                                            platform::MessageIcon::Warning);
-  });
+  };
+  platform::SettingsHive::setDamageReporter(warn);
+  framework::SettingsStore::setWriteFailureReporter(warn);
   framework::loadSaveOptions();
   CQuillionDlg dialog;
   platform::currentPlatform().runModal(dialog);

@@ -28,11 +28,26 @@ std::optional<HiveValue> query(const std::string& maker, std::string_view sectio
   return hive.queryValue(path, std::string(name));
 }
 
+std::function<void(const std::string&)>& writeFailureReporter() {
+  static std::function<void(const std::string&)> reporter;
+  return reporter;
+}
+
 bool store(const std::string& maker, std::string_view section, std::string_view name,
            std::uint32_t type, const void* data, std::size_t size) {
   auto path = sectionPath(maker, section);
   auto bytes = static_cast<const std::uint8_t*>(data);
-  return programHive().setValue(path, std::string(name), type, {bytes, size});
+  auto& hive = programHive();
+  if (hive.setValue(path, std::string(name), type, {bytes, size})) return true;
+  // A value that was not kept is said once; a damaged hive has already said so.
+  static bool reported = false;
+  if (hive.usable() && !reported && writeFailureReporter()) {
+    reported = true;
+    writeFailureReporter()("Quillion could not save its settings to " + hive.path() +
+                           " (the file is locked by another program, or the disk is full). "
+                           "Values entered now may not be remembered next time.");
+  }
+  return false;
 }
 
 }  // namespace
@@ -111,6 +126,10 @@ bool SettingsStore::writeText(std::string_view section, std::string_view name,
   bytes.push_back(0);
   bytes.push_back(0);
   return store(makerKey_, section, name, platform::kHiveString, bytes.data(), bytes.size());
+}
+
+void SettingsStore::setWriteFailureReporter(std::function<void(const std::string&)> reporter) {
+  writeFailureReporter() = std::move(reporter);
 }
 
 bool SettingsStore::contains(std::string_view section, std::string_view name) {

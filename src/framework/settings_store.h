@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,10 @@ class SettingsStore {
 
   // Whether a value is stored (creates the section's keys, as every read does).
   bool contains(std::string_view section, std::string_view name);
+
+  // Called once per run, the first time a write fails on a hive that is not damaged
+  // (damage has its own report), with a text for the user.
+  static void setWriteFailureReporter(std::function<void(const std::string&)> reporter);
 
  private:
   std::string makerKey_;

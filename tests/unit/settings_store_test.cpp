@@ -6,6 +6,8 @@
 #include <array>
 #include <cstring>
 #include <fstream>
+#include <sqlite3.h>
+#include <vector>
 
 #include "platform/paths.h"
 #include "platform/settings_hive.h"
@@ -137,6 +139,32 @@ TEST_F(SettingsStoreTest, DamagedHiveGivesDefaultsAndIsReportedOnce) {
   EXPECT_EQ(reports, 1);
   EXPECT_EQ(readFile(path), before);  // the user's file is left as it was
   platform::SettingsHive::setDamageReporter(nullptr);
+}
+
+}  // namespace
+}  // namespace quillion::framework
+
+namespace quillion::framework {
+namespace {
+
+TEST_F(SettingsStoreTest, WriteThatCannotBeKeptIsReportedOnce) {
+  SettingsStore store;
+  ASSERT_TRUE(store.writeNumber("AGap", "NA", 1.0));
+  std::vector<std::string> reports;
+  SettingsStore::setWriteFailureReporter([&](const std::string& text) { reports.push_back(text); });
+  // Another program holds the file's write lock for longer than a write waits.
+  sqlite3* other = nullptr;
+  ASSERT_EQ(sqlite3_open(platform::settingsDatabasePath().c_str(), &other), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+  EXPECT_FALSE(store.writeNumber("AGap", "NA", 2.0));
+  EXPECT_FALSE(store.writeNumber("AGap", "K", 2.0));
+  sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+  sqlite3_close(other);
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_NE(reports[0].find(platform::settingsDatabasePath()), std::string::npos);
+  EXPECT_EQ(store.readNumber("AGap", "NA", 0), 1.0);  // the old value is intact
+  EXPECT_TRUE(store.writeNumber("AGap", "NA", 3.0));
+  SettingsStore::setWriteFailureReporter(nullptr);
 }
 
 }  // namespace
