@@ -2,6 +2,7 @@
 #include "framework/settings_store.h"
 
 #include <array>
+#include <cmath>
 #include <cstring>
 #include <optional>
 
@@ -61,7 +62,8 @@ double SettingsStore::readNumber(std::string_view section, std::string_view name
   auto value = query(makerKey_, section, name);
   if (!value || value->data.size() > sizeof buffer) return fallback;
   std::memcpy(&buffer, value->data.data(), value->data.size());
-  return buffer;
+  // No input is ever stored without a finite value; such bytes are damage.
+  return std::isfinite(buffer) ? buffer : fallback;
 }
 
 std::int32_t SettingsStore::readInteger(std::string_view section, std::string_view name,

@@ -14,6 +14,7 @@ class SettingsStore {
  public:
   SettingsStore();
 
+  // A stored number that is not finite (infinite or not a number) counts as missing.
   double readNumber(std::string_view section, std::string_view name, double fallback);
   std::int32_t readInteger(std::string_view section, std::string_view name, std::int32_t fallback);
   bool readFlag(std::string_view section, std::string_view name, bool fallback);

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstring>
 #include <fstream>
+#include <limits>
 #include <sqlite3.h>
 #include <vector>
 
@@ -106,6 +107,14 @@ TEST_F(SettingsStoreTest, FourByteNumberFillsTheLowHalfOfOne) {
   EXPECT_EQ(store.readNumber("AGap", "CL", 99.0), 99.0);
   // An integer longer than 4 bytes: the default.
   EXPECT_EQ(store.readInteger("AGap", "CL", 42), 42);
+
+  // Bytes that are no finite number: the default, so no page starts from "---".
+  for (double bad : {std::numeric_limits<double>::infinity(),
+                     std::numeric_limits<double>::quiet_NaN()}) {
+    const auto* raw = reinterpret_cast<const std::uint8_t*>(&bad);
+    programHive().setValue(path("AGap"), "HCO3", kHiveDword, {raw, 8});
+    EXPECT_EQ(store.readNumber("AGap", "HCO3", 24.0), 24.0);
+  }
 }
 
 TEST_F(SettingsStoreTest, StoredCodesOutOfRangeTakeTheDefault) {
