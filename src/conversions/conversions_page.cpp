@@ -24,7 +24,11 @@ constexpr ControlDef kControls[] = {
 
 }  // namespace
 
-CConversionsPage::CConversionsPage() : CalculatorPage("Conversions", kControls, false) {}
+CConversionsPage::CConversionsPage() : CalculatorPage("Conversions", kControls, false, kSection) {
+  keepInteger("Uni", fromUnit_);
+  keepIndex("Cat", category_, kCategoryCount);
+  keepNumber("Num", value_);
+}
 
 void CConversionsPage::bind(framework::DataExchange& dx) {
   dx.choice("category", category_);
@@ -33,16 +37,9 @@ void CConversionsPage::bind(framework::DataExchange& dx) {
 }
 
 void CConversionsPage::loadInputs(framework::SettingsStore& store) {
-  fromUnit_ = store.readInteger(kSection, "Uni", fromUnit_);
-  category_ = store.readIndex(kSection, "Cat", category_, kCategoryCount);
-  value_ = store.readNumber(kSection, "Num", value_);
+  CalculatorPage::loadInputs(store);
+  // A from unit beyond the loaded category's list counts as its first unit.
   fromUnit_ = effectiveFromUnit(category_, fromUnit_);
-}
-
-void CConversionsPage::saveInputs(framework::SettingsStore& store) {
-  store.writeInteger(kSection, "Uni", fromUnit_);
-  store.writeInteger(kSection, "Cat", category_);
-  store.writeNumber(kSection, "Num", value_);
 }
 
 void CConversionsPage::prepareControls() {

@@ -12,7 +12,6 @@ class CConversionsPage : public framework::CalculatorPage {
  protected:
   void bind(framework::DataExchange& dx) override;
   void loadInputs(framework::SettingsStore& store) override;
-  void saveInputs(framework::SettingsStore& store) override;
   void calculate() override;
   void prepareControls() override;
   void onPageEvent(const platform::Notification& n) override;

@@ -9,8 +9,41 @@ namespace quillion::framework {
 using platform::Event;
 
 CalculatorPage::CalculatorPage(std::string title, std::span<const platform::ControlDef> controls,
-                               bool hasMenuBar)
-    : Form(std::move(title), controls), exchange_(*this), menuBar_(hasMenuBar) {}
+                               bool hasMenuBar, std::string section)
+    : Form(std::move(title), controls),
+      exchange_(*this),
+      section_(std::move(section)),
+      menuBar_(hasMenuBar) {}
+
+void CalculatorPage::keepNumber(std::string_view name, double& member) {
+  kept_.push_back({std::string(name), &member, nullptr, 0});
+}
+
+void CalculatorPage::keepIndex(std::string_view name, int& member, int count) {
+  kept_.push_back({std::string(name), nullptr, &member, count});
+}
+
+void CalculatorPage::keepInteger(std::string_view name, int& member) {
+  kept_.push_back({std::string(name), nullptr, &member, 0});
+}
+
+void CalculatorPage::loadInputs(SettingsStore& store) {
+  for (const KeptInput& input : kept_) {
+    if (input.number) *input.number = store.readNumber(section_, input.name, *input.number);
+    if (input.index && input.count > 0) {
+      *input.index = store.readIndex(section_, input.name, *input.index, input.count);
+    } else if (input.index) {
+      *input.index = store.readInteger(section_, input.name, *input.index);
+    }
+  }
+}
+
+void CalculatorPage::saveInputs(SettingsStore& store) {
+  for (const KeptInput& input : kept_) {
+    if (input.number) store.writeNumber(section_, input.name, *input.number);
+    if (input.index) store.writeInteger(section_, input.name, *input.index);
+  }
+}
 
 void CalculatorPage::onInit() {
   if (!bound_) {

@@ -5,6 +5,8 @@
 
 #include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "framework/data_exchange.h"
 #include "framework/result_log.h"
@@ -15,8 +17,9 @@ namespace quillion::framework {
 
 class CalculatorPage : public platform::Form {
  public:
+  // Inputs kept with keepNumber and keepIndex live in the settings section named here.
   CalculatorPage(std::string title, std::span<const platform::ControlDef> controls,
-                 bool hasMenuBar);
+                 bool hasMenuBar, std::string section);
 
   bool hasMenuBar() const override { return menuBar_; }
   void onSave() override;
@@ -28,8 +31,16 @@ class CalculatorPage : public platform::Form {
  protected:
   // Binds the page's members to its controls, in the order of the form.
   virtual void bind(DataExchange& dx) = 0;
-  virtual void loadInputs(SettingsStore& store) = 0;
-  virtual void saveInputs(SettingsStore& store) = 0;
+  // Reads and writes the kept inputs, in the order they were kept.
+  virtual void loadInputs(SettingsStore& store);
+  virtual void saveInputs(SettingsStore& store);
+  // An input kept in the settings section under name; the member's value is its default.
+  void keepNumber(std::string_view name, double& member);
+  // A stored position or code: outside 0 to count - 1 it takes the default.
+  void keepIndex(std::string_view name, int& member, int count);
+  // An integer the page checks itself once loaded.
+  void keepInteger(std::string_view name, int& member);
+  const std::string& section() const { return section_; }
   // Works out the results from the members and formats the result texts.
   virtual void calculate() = 0;
   virtual std::string reportTitle() const { return {}; }
@@ -56,7 +67,16 @@ class CalculatorPage : public platform::Form {
   void numberEdited(std::string_view id);
   void spinPressed(std::string_view spinId, int step);
 
+  struct KeptInput {
+    std::string name;
+    double* number = nullptr;
+    int* index = nullptr;
+    int count = 0;  // 0: any integer
+  };
+
   DataExchange exchange_;
+  std::string section_;
+  std::vector<KeptInput> kept_;
   bool bound_ = false;
   bool menuBar_;
   bool ready_ = false;

@@ -43,7 +43,14 @@ constexpr ControlDef kControls[] = {
 
 }  // namespace
 
-CAnemiaLabValuesPage::CAnemiaLabValuesPage() : CalculatorPage("Data Entry", kControls, false) {}
+CAnemiaLabValuesPage::CAnemiaLabValuesPage() : CalculatorPage("Data Entry", kControls, false, kSection) {
+  keepNumber("RBC", redCells_);
+  keepNumber("HCT2", hematocritForMcv_);
+  keepNumber("HCT", hematocrit_);
+  keepNumber("HGB", hemoglobin_);
+  keepNumber("TIBC", ironBindingCapacity_);
+  keepNumber("SIL", serumIron_);
+}
 
 void CAnemiaLabValuesPage::bind(framework::DataExchange& dx) {
   dx.number("rbc", redCells_);
@@ -55,24 +62,6 @@ void CAnemiaLabValuesPage::bind(framework::DataExchange& dx) {
   dx.number("tibc", ironBindingCapacity_);
   dx.number("sil", serumIron_);
   dx.text("transferrin", transferrinText_);
-}
-
-void CAnemiaLabValuesPage::loadInputs(framework::SettingsStore& store) {
-  redCells_ = store.readNumber(kSection, "RBC", redCells_);
-  hematocritForMcv_ = store.readNumber(kSection, "HCT2", hematocritForMcv_);
-  hematocrit_ = store.readNumber(kSection, "HCT", hematocrit_);
-  hemoglobin_ = store.readNumber(kSection, "HGB", hemoglobin_);
-  ironBindingCapacity_ = store.readNumber(kSection, "TIBC", ironBindingCapacity_);
-  serumIron_ = store.readNumber(kSection, "SIL", serumIron_);
-}
-
-void CAnemiaLabValuesPage::saveInputs(framework::SettingsStore& store) {
-  store.writeNumber(kSection, "RBC", redCells_);
-  store.writeNumber(kSection, "HCT2", hematocritForMcv_);
-  store.writeNumber(kSection, "HCT", hematocrit_);
-  store.writeNumber(kSection, "HGB", hemoglobin_);
-  store.writeNumber(kSection, "TIBC", ironBindingCapacity_);
-  store.writeNumber(kSection, "SIL", serumIron_);
 }
 
 void CAnemiaLabValuesPage::calculate() {

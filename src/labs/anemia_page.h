@@ -13,8 +13,6 @@ class CAnemiaLabValuesPage : public framework::CalculatorPage {
 
  protected:
   void bind(framework::DataExchange& dx) override;
-  void loadInputs(framework::SettingsStore& store) override;
-  void saveInputs(framework::SettingsStore& store) override;
   void calculate() override;
   bool savesOn(platform::CloseReason reason) const override {
     return reason != platform::CloseReason::Close;

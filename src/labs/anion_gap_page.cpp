@@ -38,7 +38,12 @@ constexpr ControlDef kControls[] = {
 
 }  // namespace
 
-CAnionGapPage::CAnionGapPage() : CalculatorPage("Anion Gap", kControls, true) {}
+CAnionGapPage::CAnionGapPage() : CalculatorPage("Anion Gap", kControls, true, kSection) {
+  keepNumber("NA", sodium_);
+  keepNumber("K", potassium_);
+  keepNumber("CL", chloride_);
+  keepNumber("HCO3", bicarbonate_);
+}
 
 void CAnionGapPage::bind(framework::DataExchange& dx) {
   dx.number("na", sodium_);
@@ -46,20 +51,6 @@ void CAnionGapPage::bind(framework::DataExchange& dx) {
   dx.number("cl", chloride_);
   dx.number("hco3", bicarbonate_);
   dx.text("gap", gapText_);
-}
-
-void CAnionGapPage::loadInputs(framework::SettingsStore& store) {
-  sodium_ = store.readNumber(kSection, "NA", sodium_);
-  potassium_ = store.readNumber(kSection, "K", potassium_);
-  chloride_ = store.readNumber(kSection, "CL", chloride_);
-  bicarbonate_ = store.readNumber(kSection, "HCO3", bicarbonate_);
-}
-
-void CAnionGapPage::saveInputs(framework::SettingsStore& store) {
-  store.writeNumber(kSection, "NA", sodium_);
-  store.writeNumber(kSection, "K", potassium_);
-  store.writeNumber(kSection, "CL", chloride_);
-  store.writeNumber(kSection, "HCO3", bicarbonate_);
 }
 
 void CAnionGapPage::calculate() {

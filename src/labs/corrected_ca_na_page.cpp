@@ -35,7 +35,12 @@ constexpr ControlDef kControls[] = {
 
 }  // namespace
 
-CCorrectedCaNaPage::CCorrectedCaNaPage() : CalculatorPage("Corrected Ca & Na", kControls, true) {}
+CCorrectedCaNaPage::CCorrectedCaNaPage() : CalculatorPage("Corrected Ca & Na", kControls, true, kSection) {
+  keepNumber("CA", calcium_);
+  keepNumber("A", albumin_);
+  keepNumber("G", glucose_);
+  keepNumber("NA", sodium_);
+}
 
 void CCorrectedCaNaPage::bind(framework::DataExchange& dx) {
   dx.number("ca", calcium_);
@@ -44,20 +49,6 @@ void CCorrectedCaNaPage::bind(framework::DataExchange& dx) {
   dx.number("glu", glucose_);
   dx.number("na", sodium_);
   dx.text("corrected", sodiumText_);
-}
-
-void CCorrectedCaNaPage::loadInputs(framework::SettingsStore& store) {
-  calcium_ = store.readNumber(kSection, "CA", calcium_);
-  albumin_ = store.readNumber(kSection, "A", albumin_);
-  glucose_ = store.readNumber(kSection, "G", glucose_);
-  sodium_ = store.readNumber(kSection, "NA", sodium_);
-}
-
-void CCorrectedCaNaPage::saveInputs(framework::SettingsStore& store) {
-  store.writeNumber(kSection, "CA", calcium_);
-  store.writeNumber(kSection, "A", albumin_);
-  store.writeNumber(kSection, "G", glucose_);
-  store.writeNumber(kSection, "NA", sodium_);
 }
 
 void CCorrectedCaNaPage::calculate() {

@@ -13,8 +13,6 @@ class CCorrectedCaNaPage : public framework::CalculatorPage {
 
  protected:
   void bind(framework::DataExchange& dx) override;
-  void loadInputs(framework::SettingsStore& store) override;
-  void saveInputs(framework::SettingsStore& store) override;
   void calculate() override;
   std::string reportTitle() const override { return " Corrected Calcium & Sodium"; }
   void writeReportLines(framework::ResultLog& log) override;

@@ -26,22 +26,15 @@ constexpr ControlDef kControls[] = {
 }  // namespace
 
 CTotalLymphocyteCountPage::CTotalLymphocyteCountPage()
-    : CalculatorPage("Total Lymphocyte Count", kControls, true) {}
+    : CalculatorPage("Total Lymphocyte Count", kControls, true, kSection) {
+  keepNumber("WBC", whiteCells_);
+  keepNumber("LYM", lymphocytes_);
+}
 
 void CTotalLymphocyteCountPage::bind(framework::DataExchange& dx) {
   dx.number("wbc", whiteCells_);
   dx.number("lym", lymphocytes_);
   dx.text("tlc", resultText_);
-}
-
-void CTotalLymphocyteCountPage::loadInputs(framework::SettingsStore& store) {
-  whiteCells_ = store.readNumber(kSection, "WBC", whiteCells_);
-  lymphocytes_ = store.readNumber(kSection, "LYM", lymphocytes_);
-}
-
-void CTotalLymphocyteCountPage::saveInputs(framework::SettingsStore& store) {
-  store.writeNumber(kSection, "WBC", whiteCells_);
-  store.writeNumber(kSection, "LYM", lymphocytes_);
 }
 
 void CTotalLymphocyteCountPage::calculate() {

@@ -39,7 +39,12 @@ constexpr ControlDef kControls[] = {
 
 }  // namespace
 
-CNitrogenBalancePage::CNitrogenBalancePage() : CalculatorPage("Nitrogen Balance", kControls, true) {}
+CNitrogenBalancePage::CNitrogenBalancePage() : CalculatorPage("Nitrogen Balance", kControls, true, kSection) {
+  keepNumber("Pro", protein_);
+  keepNumber("tPro", proteinSpan_);
+  keepNumber("UUN", ureaNitrogen_);
+  keepNumber("tUUN", ureaNitrogenSpan_);
+}
 
 void CNitrogenBalancePage::bind(framework::DataExchange& dx) {
   dx.number("pro", protein_);
@@ -48,20 +53,6 @@ void CNitrogenBalancePage::bind(framework::DataExchange& dx) {
   dx.number("tUun", ureaNitrogenSpan_);
   dx.text("balance", balanceText_);
   dx.text("intake", intakeText_);
-}
-
-void CNitrogenBalancePage::loadInputs(framework::SettingsStore& store) {
-  protein_ = store.readNumber(kSection, "Pro", protein_);
-  proteinSpan_ = store.readNumber(kSection, "tPro", proteinSpan_);
-  ureaNitrogen_ = store.readNumber(kSection, "UUN", ureaNitrogen_);
-  ureaNitrogenSpan_ = store.readNumber(kSection, "tUUN", ureaNitrogenSpan_);
-}
-
-void CNitrogenBalancePage::saveInputs(framework::SettingsStore& store) {
-  store.writeNumber(kSection, "Pro", protein_);
-  store.writeNumber(kSection, "tPro", proteinSpan_);
-  store.writeNumber(kSection, "UUN", ureaNitrogen_);
-  store.writeNumber(kSection, "tUUN", ureaNitrogenSpan_);
 }
 
 void CNitrogenBalancePage::calculate() {

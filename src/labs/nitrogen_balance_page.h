@@ -13,8 +13,6 @@ class CNitrogenBalancePage : public framework::CalculatorPage {
 
  protected:
   void bind(framework::DataExchange& dx) override;
-  void loadInputs(framework::SettingsStore& store) override;
-  void saveInputs(framework::SettingsStore& store) override;
   void calculate() override;
   std::string reportTitle() const override;
   void writeReportLines(framework::ResultLog& log) override;

@@ -35,7 +35,12 @@ constexpr ControlDef kControls[] = {
 
 }  // namespace
 
-CSerumOsmolalityPage::CSerumOsmolalityPage() : CalculatorPage("Serum Osmolality", kControls, true) {}
+CSerumOsmolalityPage::CSerumOsmolalityPage() : CalculatorPage("Serum Osmolality", kControls, true, kSection) {
+  keepNumber("dNA", sodium_);
+  keepNumber("dK", potassium_);
+  keepNumber("dBUN", bun_);
+  keepNumber("dG", glucose_);
+}
 
 void CSerumOsmolalityPage::bind(framework::DataExchange& dx) {
   dx.number("na", sodium_);
@@ -43,20 +48,6 @@ void CSerumOsmolalityPage::bind(framework::DataExchange& dx) {
   dx.number("bun", bun_);
   dx.number("glu", glucose_);
   dx.text("result", resultText_);
-}
-
-void CSerumOsmolalityPage::loadInputs(framework::SettingsStore& store) {
-  sodium_ = store.readNumber(kSection, "dNA", sodium_);
-  potassium_ = store.readNumber(kSection, "dK", potassium_);
-  bun_ = store.readNumber(kSection, "dBUN", bun_);
-  glucose_ = store.readNumber(kSection, "dG", glucose_);
-}
-
-void CSerumOsmolalityPage::saveInputs(framework::SettingsStore& store) {
-  store.writeNumber(kSection, "dNA", sodium_);
-  store.writeNumber(kSection, "dK", potassium_);
-  store.writeNumber(kSection, "dBUN", bun_);
-  store.writeNumber(kSection, "dG", glucose_);
 }
 
 void CSerumOsmolalityPage::calculate() {

@@ -58,7 +58,9 @@ constexpr int kUnitCount = static_cast<int>(kWeightUnits.size());
 }  // namespace
 
 CPercentWeightChangePage::CPercentWeightChangePage()
-    : CalculatorPage("Percentage Weight Change", kControls, true) {}
+    : CalculatorPage("Percentage Weight Change", kControls, true, kSection) {
+  keepIndex("WU", unit_, kUnitCount);
+}
 
 void CPercentWeightChangePage::bind(framework::DataExchange& dx) {
   for (int i = 0; i < kPeriods; ++i) {
@@ -67,14 +69,6 @@ void CPercentWeightChangePage::bind(framework::DataExchange& dx) {
     dx.text(kPercentIds[i], percentText_[static_cast<std::size_t>(i)]);
     dx.text(kIndicationIds[i], indicationText_[static_cast<std::size_t>(i)]);
   }
-}
-
-void CPercentWeightChangePage::loadInputs(framework::SettingsStore& store) {
-  unit_ = store.readIndex(kSection, "WU", unit_, kUnitCount);
-}
-
-void CPercentWeightChangePage::saveInputs(framework::SettingsStore& store) {
-  store.writeInteger(kSection, "WU", unit_);
 }
 
 void CPercentWeightChangePage::calculate() {
