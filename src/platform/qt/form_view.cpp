@@ -198,6 +198,17 @@ void FormView::applyPendingFocus() {
   if (Control* target = form_.find(form_.focused())) focusRequested(*target);
 }
 
+void FormView::focusFirstInput() {
+  if (!form_.focused().empty()) return;
+  for (const auto& binding : bindings_) {
+    const Control& control = binding->control();
+    const bool input = control.kind() == ControlKind::Edit || control.kind() == ControlKind::ListBox;
+    if (!input || !control.visible() || !control.enabled()) continue;
+    binding->focus();
+    return;
+  }
+}
+
 void FormView::controlChanged(const Control& control) {
   if (ControlBinding* changed = binding(control)) changed->update();
   userActionDone();

@@ -34,6 +34,9 @@ class FormView : public QWidget, public WindowView {
 
   // Gives the focus to the control the form asked for before it had a view.
   void applyPendingFocus();
+  // With nothing focused by the page, the first text box or list takes the keyboard, as
+  // the first tab stop of a dialog does.
+  void focusFirstInput();
 
   void controlChanged(const Control& control) override;
   void focusRequested(const Control& control) override;

@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QGuiApplication>
 #include <QtGlobal>
 
 #include "platform/qt/qt_platform.h"
@@ -122,15 +123,20 @@ int runWithQt(int& argc, char** argv, const QtOptions& options, const std::funct
     const std::string argument = argv[i];
     platformArgument = platformArgument || argument == "-platform" || argument == "--platform";
   }
-  bool servedByVnc = false;
+  // With no platform named, the VNC server is the last resort: when there is no display
+  // at all, or when the display named cannot be reached (a remote shell without X
+  // forwarding), the program is served by VNC rather than ending with a plugin abort.
+  bool vncFallback = false;
   if (options.offscreen) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-  } else if (!platformArgument && environmentEmpty("QT_QPA_PLATFORM") && environmentEmpty("DISPLAY") &&
-             environmentEmpty("WAYLAND_DISPLAY")) {
-    qputenv("QT_QPA_PLATFORM", QByteArray("vnc:port=") + QByteArray::number(kVncPort));
-    servedByVnc = true;
+  } else if (!platformArgument && environmentEmpty("QT_QPA_PLATFORM")) {
+    QByteArray platforms;
+    if (!environmentEmpty("WAYLAND_DISPLAY")) platforms += "wayland;";
+    if (!environmentEmpty("DISPLAY")) platforms += "xcb;";
+    qputenv("QT_QPA_PLATFORM", platforms + "vnc:port=" + QByteArray::number(kVncPort));
+    vncFallback = true;
   }
-  if (options.offscreen || servedByVnc) gNextHandler = qInstallMessageHandler(quietPluginHandler);
+  if (options.offscreen || vncFallback) gNextHandler = qInstallMessageHandler(quietPluginHandler);
 
   QApplication application(argc, argv);
   // Modal runs come and go; the last window closing must not end the ones to come.
@@ -138,10 +144,11 @@ int runWithQt(int& argc, char** argv, const QtOptions& options, const std::funct
   QApplication::setApplicationName(QStringLiteral("Quillion"));
   QApplication::setWindowIcon(programIcon());
 
+  const bool servedByVnc = vncFallback && QGuiApplication::platformName() == QLatin1String("vnc");
   if (servedByVnc) {
     if (!keepVncOnLoopback(kVncPort)) {
       std::fprintf(stderr,
-                   "Quillion: no display found, and no VNC server could listen on 127.0.0.1:%u "
+                   "Quillion: no display could be used, and no VNC server could listen on 127.0.0.1:%u "
                    "alone (is the port in use?); set DISPLAY or QT_QPA_PLATFORM\n",
                    static_cast<unsigned>(kVncPort));
       return EXIT_FAILURE;
@@ -149,7 +156,7 @@ int runWithQt(int& argc, char** argv, const QtOptions& options, const std::funct
     // The bare framebuffer has no desktop theme; Fusion draws as it does offscreen.
     QApplication::setStyle(QStringLiteral("Fusion"));
     std::fprintf(stderr,
-                 "Quillion: no display found; serving the window by VNC on 127.0.0.1:%u "
+                 "Quillion: no display could be used; serving the window by VNC on 127.0.0.1:%u "
                  "(connect with any VNC viewer)\n",
                  static_cast<unsigned>(kVncPort));
   }

@@ -112,6 +112,7 @@ void FormDialog::attach() {
   view_->onModalEnded = [this] { endRun(); };
   form_.setView(view_);
   view_->applyPendingFocus();
+  view_->focusFirstInput();
 }
 
 void FormDialog::detach() {
@@ -204,6 +205,9 @@ void SheetDialog::attach() {
   for (FormView* page : pages_) page->applyPendingFocus();
   showActiveTab();
   refreshKeys();
+  if (const int active = sheet_.activeIndex(); active >= 0 && active < static_cast<int>(pages_.size())) {
+    pages_[static_cast<std::size_t>(active)]->focusFirstInput();
+  }
 }
 
 void SheetDialog::detach() {
