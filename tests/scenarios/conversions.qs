@@ -34,3 +34,9 @@ dopen 12
 dump
 ok
 get CP Uni integer
+# a stored category outside the list takes the default, "Chloride"
+set CP Cat integer 99
+set CP Uni integer 2
+dopen 12
+dump
+cancel
