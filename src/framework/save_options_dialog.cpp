@@ -71,12 +71,18 @@ void SaveOptionsDialog::onDialogEvent(const platform::Notification& n) {
   if (n.id == "ibw") selectIbwMethod();
 }
 
-void SaveOptionsDialog::browse() {
+// Text files first, in the documents folder, starting from the given name.
+platform::SaveFileRequest textFileRequest(const std::string& startName) {
   platform::SaveFileRequest request;
   request.filters = {{"Text Files (*.txt)", "*.txt"}, {"All Files (*.*)", "*.*"}};
   request.initialFolder = platform::documentsFolder() + "/";
+  request.startName = startName;
+  return request;
+}
+
+void SaveOptionsDialog::browse() {
+  platform::SaveFileRequest request = textFileRequest(saveOptions().lastChosenName);
   request.defaultExtension = "txt";
-  request.startName = saveOptions().lastChosenName;
   request.pathMustExist = true;
   auto chosen = platform::currentPlatform().askSaveFileName(request);
   if (!chosen) return;
@@ -86,10 +92,7 @@ void SaveOptionsDialog::browse() {
 }
 
 void SaveOptionsDialog::browseHeader() {
-  platform::SaveFileRequest request;
-  request.filters = {{"Text Files (*.txt)", "*.txt"}, {"All Files (*.*)", "*.*"}};
-  request.initialFolder = platform::documentsFolder() + "/";
-  request.startName = headerFile_;
+  platform::SaveFileRequest request = textFileRequest(headerFile_);
   request.existingFile = true;
   auto chosen = platform::currentPlatform().askSaveFileName(request);
   if (!chosen) return;

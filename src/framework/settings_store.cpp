@@ -51,6 +51,17 @@ bool store(const std::string& maker, std::string_view section, std::string_view 
   return false;
 }
 
+// Reads a stored value into a buffer of T that starts out holding initial; a value
+// missing or longer than the buffer gives nullopt, a shorter one fills its low bytes.
+template <typename T>
+std::optional<T> readFixed(const std::string& maker, std::string_view section,
+                           std::string_view name, T initial) {
+  auto value = query(maker, section, name);
+  if (!value || value->data.size() > sizeof(T)) return std::nullopt;
+  std::memcpy(&initial, value->data.data(), value->data.size());
+  return initial;
+}
+
 }  // namespace
 
 SettingsStore::SettingsStore() : makerKey_(loadString(kStringMakerKey)) {}
@@ -58,29 +69,19 @@ SettingsStore::SettingsStore() : makerKey_(loadString(kStringMakerKey)) {}
 double SettingsStore::readNumber(std::string_view section, std::string_view name,
                                  double fallback) {
   // The buffer starts out holding 1.0; a shorter stored value fills only its low bytes.
-  double buffer = 1.0;
-  auto value = query(makerKey_, section, name);
-  if (!value || value->data.size() > sizeof buffer) return fallback;
-  std::memcpy(&buffer, value->data.data(), value->data.size());
+  auto number = readFixed(makerKey_, section, name, 1.0);
   // No input is ever stored without a finite value; such bytes are damage.
-  return std::isfinite(buffer) ? buffer : fallback;
+  return number && std::isfinite(*number) ? *number : fallback;
 }
 
 std::int32_t SettingsStore::readInteger(std::string_view section, std::string_view name,
                                         std::int32_t fallback) {
-  std::int32_t buffer = 0;
-  auto value = query(makerKey_, section, name);
-  if (!value || value->data.size() > sizeof buffer) return fallback;
-  std::memcpy(&buffer, value->data.data(), value->data.size());
-  return buffer;
+  return readFixed<std::int32_t>(makerKey_, section, name, 0).value_or(fallback);
 }
 
 bool SettingsStore::readFlag(std::string_view section, std::string_view name, bool fallback) {
-  std::uint32_t buffer = 0;
-  auto value = query(makerKey_, section, name);
-  if (!value || value->data.size() > sizeof buffer) return fallback;
-  std::memcpy(&buffer, value->data.data(), value->data.size());
-  return buffer != 0;
+  auto flag = readFixed<std::uint32_t>(makerKey_, section, name, 0);
+  return flag ? *flag != 0 : fallback;
 }
 
 std::string SettingsStore::readText(std::string_view section, std::string_view name,

@@ -22,9 +22,9 @@ int Platform::runModal(Window& window) {
   window.beginModal();
   if (auto* sheet = dynamic_cast<Sheet*>(&window)) sheet->start();
   if (auto* form = dynamic_cast<Form*>(&window)) form->show();
-  int result = runModalNative(window);
+  runModalNative(window);
   if (!window.ended()) window.endModal(kResultCancel);
-  return window.result() != 0 ? window.result() : result;
+  return window.result();
 }
 
 int Platform::messageBox(std::string_view text, std::string_view title, MessageIcon icon,

@@ -30,8 +30,6 @@ namespace {
 // as wide as the window here.
 constexpr int kHandheldPixel = 2;
 
-QString toQt(const std::string& text) { return QString::fromStdString(text); }
-
 // Static texts may carry the handheld's CR LF line ends; Qt wants LF alone.
 QString withLineFeeds(const std::string& text) {
   QString converted = toQt(text);

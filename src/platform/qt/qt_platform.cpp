@@ -14,6 +14,7 @@
 
 #include "platform/qt/control_bindings.h"
 #include "platform/qt/form_view.h"
+#include "platform/qt/widgets.h"
 #include "platform/qt/window_dialogs.h"
 
 namespace quillion::platform::qt {
@@ -22,10 +23,6 @@ namespace {
 // The main window's first size, in logical pixels: twice the handheld's screen.
 constexpr int kMainWidth = 480;
 constexpr int kMainHeight = 720;
-
-QString toQt(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QMessageBox::Icon boxIcon(MessageIcon icon) {
   switch (icon) {

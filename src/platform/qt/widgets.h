@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <string_view>
 
 #include <QIcon>
 #include <QLabel>
@@ -12,6 +13,11 @@
 #include <QWidget>
 
 namespace quillion::platform::qt {
+
+// The program's UTF-8 text as Qt text.
+inline QString toQt(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // Shows reference documents: links do nothing and every picture is reported missing.
 class HtmlView : public QTextBrowser {

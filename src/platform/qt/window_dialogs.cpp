@@ -18,8 +18,6 @@
 namespace quillion::platform::qt {
 namespace {
 
-QString toQt(const std::string& text) { return QString::fromStdString(text); }
-
 QPushButton* plainButton(const QString& caption, QWidget* parent) {
   auto* button = new QPushButton(caption, parent);
   button->setAutoDefault(false);
