@@ -1,6 +1,8 @@
 // Number formatting and parsing shared by every page, the log and the script driver.
 #include "framework/format.h"
 
+#include <locale.h>
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -32,7 +34,26 @@ Conversion findConversion(std::string_view format) {
   return {};
 }
 
+// Numbers are data, not prose: they are written with a point whatever the user's locale
+// (the window system sets the C library's locale from the desktop, which may use a comma).
+class CLocaleScope {
+ public:
+  CLocaleScope() {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t{});
+    previous_ = c ? uselocale(c) : locale_t{};
+  }
+  ~CLocaleScope() {
+    if (previous_) uselocale(previous_);
+  }
+  CLocaleScope(const CLocaleScope&) = delete;
+  CLocaleScope& operator=(const CLocaleScope&) = delete;
+
+ private:
+  locale_t previous_{};
+};
+
 std::string printfToString(const std::string& format, auto... args) {
+  CLocaleScope cLocale;
   int size = std::snprintf(nullptr, 0, format.c_str(), args...);
   if (size < 0) return {};
   std::vector<char> buffer(static_cast<std::size_t>(size) + 1);
@@ -112,7 +133,12 @@ std::string formatTexts(std::string_view format, std::initializer_list<std::stri
 
 std::string formatNumberBox(double value) {
   if (!std::isfinite(value)) return std::string(kNoValue);
-  return printfToString(std::string("%.15g"), value);
+  std::string text = printfToString(std::string("%.15g"), value);
+  // Next to the largest doubles, 15 digits round up past them ("1.79769313486232e+308")
+  // to a text that no longer reads back; such a box shows all 17 digits instead.
+  double readBack = 0;
+  if (!parseNumberBox(text, readBack)) text = printfToString(std::string("%.17g"), value);
+  return text;
 }
 
 bool parseNumberBox(std::string_view text, double& value) {

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace quillion::framework {
 namespace {
@@ -85,6 +87,52 @@ TEST(Format, NumberBoxParsesCompleteDecimalNumbersOnly) {
     EXPECT_EQ(parseNumberBox(c.text, value), c.ok);
     EXPECT_EQ(value, c.ok ? c.value : -99);
   }
+}
+
+TEST(Format, EveryNumberABoxShowsReadsBack) {
+  // Fifteen digits of the largest doubles round past them to a text that overflows; such
+  // a box once refused its own text and with it every later edit of the page.
+  struct Case {
+    double value;
+    const char* text;
+  };
+  const double max = std::numeric_limits<double>::max();
+  const Case cases[] = {
+      {max, "1.7976931348623157e+308"},
+      {-max, "-1.7976931348623157e+308"},
+      {1e308, "1e+308"},
+      {std::numeric_limits<double>::min(), "2.2250738585072e-308"},
+      {std::numeric_limits<double>::denorm_min(), "4.94065645841247e-324"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(formatNumberBox(c.value), c.text);
+    double value = 0;
+    EXPECT_TRUE(parseNumberBox(formatNumberBox(c.value), value));
+    EXPECT_NE(value, 0.0);
+  }
+}
+
+// The desktop's locale becomes the C library's when the window system starts; a German
+// one writes "8,5" for printf's "%.1f".
+class CommaLocale : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
+        << "the de_DE.UTF-8 locale is missing: scripts/install-deps.sh makes it";
+  }
+  void TearDown() override { std::setlocale(LC_ALL, "C"); }
+};
+
+TEST_F(CommaLocale, NumbersAreShownAndReadWithAPoint) {
+  EXPECT_EQ(formatValue("Albumin = %.2lf", 8.5), "Albumin = 8.50");
+  EXPECT_EQ(formatValues("%.1lf to %.1lf", {10.1, 11.7}), "10.1 to 11.7");
+  EXPECT_EQ(formatNumberBox(8.5), "8.5");
+  EXPECT_EQ(formatNumberBox(1234567.25), "1234567.25");
+  double value = 0;
+  EXPECT_TRUE(parseNumberBox(formatNumberBox(8.5), value));
+  EXPECT_EQ(value, 8.5);
+  EXPECT_FALSE(parseNumberBox("8,5", value));
 }
 
 }  // namespace

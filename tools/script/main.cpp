@@ -1,4 +1,5 @@
 // quillion-script [--qt] [--home DIR] [--now "YYYY-MM-DD HH:MM"] SCRIPT|-
+#include <clocale>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -31,6 +32,9 @@ bool parseNow(const std::string& text, quillion::platform::LocalTime& time) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Like the application under a desktop, the driver takes the user's locale: the pages
+  // must show and read their numbers the same way whatever it is.
+  std::setlocale(LC_ALL, "");
   bool useQt = false;
   std::string home;
   std::optional<quillion::platform::LocalTime> now;

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <clocale>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -18,6 +19,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QtGlobal>
 
 #include "platform/qt/qt_platform.h"
@@ -139,6 +141,10 @@ int runWithQt(int& argc, char** argv, const QtOptions& options, const std::funct
   if (options.offscreen || vncFallback) gNextHandler = qInstallMessageHandler(quietPluginHandler);
 
   QApplication application(argc, argv);
+  // Making the application set the C library's locale from the desktop; numbers shown,
+  // read and written stay in the C locale's form (a point, never a comma) all the same.
+  std::setlocale(LC_NUMERIC, "C");
+  QLocale::setDefault(QLocale::c());
   // Modal runs come and go; the last window closing must not end the ones to come.
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setApplicationName(QStringLiteral("Quillion"));
