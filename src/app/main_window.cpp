@@ -72,7 +72,7 @@ int runQuillion() {
                                            platform::MessageIcon::Warning);
   };
   platform::SettingsHive::setDamageReporter(warn);
-  framework::SettingsStore::setWriteFailureReporter(warn);
+  framework::SettingsStore::setNoticeReporter(warn);
   framework::loadSaveOptions();
   CQuillionDlg dialog;
   platform::currentPlatform().runModal(dialog);

@@ -1,5 +1,6 @@
 #include "framework/calculator_page.h"
 
+#include "framework/report_saving.h"
 #include "framework/save_options_dialog.h"
 #include "framework/strings.h"
 #include "platform/platform.h"
@@ -52,6 +53,8 @@ void CalculatorPage::onInit() {
   }
   SettingsStore store;
   loadInputs(store);
+  // Defaults shown in place of values that could not be read must not replace them.
+  inputsUnread_ = store.readsFailed();
   prepareControls();
   dirty_ = false;
   ready_ = true;
@@ -75,7 +78,7 @@ void CalculatorPage::compute() {
 
 void CalculatorPage::onNotify(const platform::Notification& n) {
   if (n.event == Event::Changed && exchange_.numberFor(n.id)) {
-    numberEdited(n.id);
+    numberEdited();
   } else if (n.event == Event::Spin) {
     spinPressed(n.id, n.step);
   } else {
@@ -83,12 +86,12 @@ void CalculatorPage::onNotify(const platform::Notification& n) {
   }
 }
 
-void CalculatorPage::numberEdited(std::string_view id) {
-  double* member = exchange_.numberFor(id);
-  double before = *member;
-  updateData(true);
-  // An exact comparison: retyping 24 as 24.0 does not recompute.
-  if (*member != before) compute();
+void CalculatorPage::numberEdited() {
+  // Exact comparisons: retyping 24 as 24.0 does not recompute. Another box whose number
+  // could not be read before (a typing error further up) counts once it reads.
+  bool changed = false;
+  exchange_.fromControls(&changed);
+  if (changed) compute();
 }
 
 void CalculatorPage::spinPressed(std::string_view spinId, int step) {
@@ -107,13 +110,15 @@ void CalculatorPage::onSave() {
                                            platform::MessageIcon::Information);
     return;
   }
-  ResultLog log;
-  log.open();
-  log.writeTitle(reportTitle());
-  writeReportLines(log);
-  log.writeBlank();
-  dirty_ = false;
-  log.close();
+  // A report holds what the boxes show: a box that cannot be read stops it, and numbers
+  // read now for the first time are computed with before they are reported.
+  bool changed = false;
+  if (!exchange_.fromControls(&changed)) return;
+  if (changed) compute();
+  // A report that did not reach the file leaves the page unsaved, so it can be retried.
+  if (saveReport(reportTitle(), [this](ResultLog& log) { writeReportLines(log); })) {
+    dirty_ = false;
+  }
 }
 
 void CalculatorPage::onOptions() {
@@ -123,8 +128,9 @@ void CalculatorPage::onOptions() {
 }
 
 void CalculatorPage::onClose(platform::CloseReason reason) {
-  if (!savesOn(reason)) return;
-  // A box left holding an unreadable number keeps the member's last good value.
+  if (!savesOn(reason) || inputsUnread_) return;
+  // A box that cannot be read (its message is shown) keeps the stored inputs as they were.
+  if (!updateData(true)) return;
   SettingsStore store;
   saveInputs(store);
 }

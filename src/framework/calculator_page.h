@@ -64,7 +64,7 @@ class CalculatorPage : public platform::Form {
   void setDirty() { dirty_ = true; }
 
  private:
-  void numberEdited(std::string_view id);
+  void numberEdited();
   void spinPressed(std::string_view spinId, int step);
 
   struct KeptInput {
@@ -81,6 +81,7 @@ class CalculatorPage : public platform::Form {
   bool menuBar_;
   bool ready_ = false;
   bool dirty_ = false;
+  bool inputsUnread_ = false;
 };
 
 }  // namespace quillion::framework

@@ -82,7 +82,8 @@ void DataExchange::toControls() {
   }
 }
 
-bool DataExchange::fromControls() {
+bool DataExchange::fromControls(bool* numbersChanged) {
+  if (numbersChanged) *numbersChanged = false;
   for (auto& b : bindings_) {
     Control& control = form_.control(b.id);
     switch (b.kind) {
@@ -94,7 +95,9 @@ bool DataExchange::fromControls() {
           form_.focus(b.id);
           return false;
         }
-        *static_cast<double*>(b.member) = value;
+        double& member = *static_cast<double*>(b.member);
+        if (numbersChanged && member != value) *numbersChanged = true;
+        member = value;
         if (b.ranged && (value < b.minimum || value > b.maximum)) {
           std::string message = std::string(kEnterNumberBetween) + formatNumberBox(b.minimum) +
                                 " and " + formatNumberBox(b.maximum) + ".";

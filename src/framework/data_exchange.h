@@ -26,7 +26,9 @@ class DataExchange {
 
   void toControls();
   // Stops at the first box that fails (message shown, focus on the box); false then.
-  bool fromControls();
+  // numbersChanged, when given, tells whether any bound number took a new value (an
+  // exact comparison, so retyping 24 as 24.0 changes nothing).
+  bool fromControls(bool* numbersChanged = nullptr);
 
  private:
   enum class Kind { Number, Text, Check, Radio, Choice };

@@ -20,18 +20,22 @@ std::array<std::string, 4> sectionPath(const std::string& maker, std::string_vie
   return {"Software", maker, std::string(kAppName), std::string(section)};
 }
 
-// Opening a section creates its keys, as every read and write does.
-std::optional<HiveValue> query(const std::string& maker, std::string_view section,
-                               std::string_view name) {
-  auto path = sectionPath(maker, section);
-  auto& hive = programHive();
-  if (!hive.createKey(path)) return std::nullopt;
-  return hive.queryValue(path, std::string(name));
+struct Notices {
+  std::function<void(const std::string&)> reporter;
+  bool writeFailureTold = false;
+  bool busyTold = false;
+};
+
+Notices& notices() {
+  static Notices state;
+  return state;
 }
 
-std::function<void(const std::string&)>& writeFailureReporter() {
-  static std::function<void(const std::string&)> reporter;
-  return reporter;
+void tell(bool Notices::*told, const std::string& text) {
+  Notices& state = notices();
+  if (state.*told || !state.reporter) return;
+  state.*told = true;
+  state.reporter(text);
 }
 
 bool store(const std::string& maker, std::string_view section, std::string_view name,
@@ -41,52 +45,65 @@ bool store(const std::string& maker, std::string_view section, std::string_view 
   auto& hive = programHive();
   if (hive.setValue(path, std::string(name), type, {bytes, size})) return true;
   // A value that was not kept is said once; a damaged hive has already said so.
-  static bool reported = false;
-  if (hive.usable() && !reported && writeFailureReporter()) {
-    reported = true;
-    writeFailureReporter()("Quillion could not save its settings to " + hive.path() +
-                           " (the file is locked by another program, or the disk is full). "
-                           "Values entered now may not be remembered next time.");
+  if (hive.usable()) {
+    tell(&Notices::writeFailureTold,
+         "Quillion could not save its settings to " + hive.path() +
+             " (the file is locked by another program, or the disk is full). "
+             "Values entered now may not be remembered next time.");
   }
   return false;
-}
-
-// Reads a stored value into a buffer of T that starts out holding initial; a value
-// missing or longer than the buffer gives nullopt, a shorter one fills its low bytes.
-template <typename T>
-std::optional<T> readFixed(const std::string& maker, std::string_view section,
-                           std::string_view name, T initial) {
-  auto value = query(maker, section, name);
-  if (!value || value->data.size() > sizeof(T)) return std::nullopt;
-  std::memcpy(&initial, value->data.data(), value->data.size());
-  return initial;
 }
 
 }  // namespace
 
 SettingsStore::SettingsStore() : makerKey_(loadString(kStringMakerKey)) {}
 
+// Opening a section creates its keys, as every read and write does. Once the file has
+// been found busy, this store's later reads do not wait on it again.
+std::optional<HiveValue> SettingsStore::query(std::string_view section, std::string_view name) {
+  if (busy_) return std::nullopt;
+  auto path = sectionPath(makerKey_, section);
+  auto& hive = programHive();
+  std::optional<HiveValue> value;
+  if (hive.createKey(path)) value = hive.queryValue(path, std::string(name));
+  if (!value && hive.lastCallBusy()) {
+    busy_ = true;
+    tell(&Notices::busyTold, std::string(kSettingsInUse));
+  }
+  return value;
+}
+
+// A stored number, integer or flag has exactly the size of its kind; a value of any other
+// size (empty, an integer under a number's name) is damage and counts as missing.
+template <typename T>
+std::optional<T> SettingsStore::readFixed(std::string_view section, std::string_view name) {
+  auto value = query(section, name);
+  if (!value || value->data.size() != sizeof(T)) return std::nullopt;
+  T read;
+  std::memcpy(&read, value->data.data(), sizeof(T));
+  return read;
+}
+
 double SettingsStore::readNumber(std::string_view section, std::string_view name,
                                  double fallback) {
-  // The buffer starts out holding 1.0; a shorter stored value fills only its low bytes.
-  auto number = readFixed(makerKey_, section, name, 1.0);
+  auto number = readFixed<double>(section, name);
   // No input is ever stored without a finite value; such bytes are damage.
   return number && std::isfinite(*number) ? *number : fallback;
 }
 
 std::int32_t SettingsStore::readInteger(std::string_view section, std::string_view name,
                                         std::int32_t fallback) {
-  return readFixed<std::int32_t>(makerKey_, section, name, 0).value_or(fallback);
+  return readFixed<std::int32_t>(section, name).value_or(fallback);
 }
 
 bool SettingsStore::readFlag(std::string_view section, std::string_view name, bool fallback) {
-  auto flag = readFixed<std::uint32_t>(makerKey_, section, name, 0);
+  auto flag = readFixed<std::uint32_t>(section, name);
   return flag ? *flag != 0 : fallback;
 }
 
 std::string SettingsStore::readText(std::string_view section, std::string_view name,
                                     std::string_view fallback) {
-  auto value = query(makerKey_, section, name);
+  auto value = query(section, name);
   if (!value) return std::string(fallback);
   std::u16string wide;
   for (std::size_t i = 0; i + 1 < value->data.size(); i += 2) {
@@ -131,12 +148,17 @@ bool SettingsStore::writeText(std::string_view section, std::string_view name,
   return store(makerKey_, section, name, platform::kHiveString, bytes.data(), bytes.size());
 }
 
-void SettingsStore::setWriteFailureReporter(std::function<void(const std::string&)> reporter) {
-  writeFailureReporter() = std::move(reporter);
+void SettingsStore::setNoticeReporter(std::function<void(const std::string&)> reporter) {
+  notices().reporter = std::move(reporter);
+}
+
+void SettingsStore::resetNotices() {
+  notices().writeFailureTold = false;
+  notices().busyTold = false;
 }
 
 bool SettingsStore::contains(std::string_view section, std::string_view name) {
-  return query(makerKey_, section, name).has_value();
+  return query(section, name).has_value();
 }
 
 }  // namespace quillion::framework

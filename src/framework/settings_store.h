@@ -5,8 +5,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/settings_hive.h"
 
 namespace quillion::framework {
 
@@ -32,12 +35,25 @@ class SettingsStore {
   // Whether a value is stored (creates the section's keys, as every read does).
   bool contains(std::string_view section, std::string_view name);
 
-  // Called once per run, the first time a write fails on a hive that is not damaged
-  // (damage has its own report), with a text for the user.
-  static void setWriteFailureReporter(std::function<void(const std::string&)> reporter);
+  // Whether a read through this store found the settings file busy (locked by another
+  // program). The reads after it give their defaults at once, and what was read must not
+  // be written back over the stored values.
+  bool readsFailed() const { return busy_; }
+
+  // Called with a text for the user, once per run for each kind of trouble: a write that
+  // could not be kept on a hive that is not damaged (damage has its own report), and a
+  // settings file found busy.
+  static void setNoticeReporter(std::function<void(const std::string&)> reporter);
+  // Lets the next trouble of each kind be told again (a test, a new run).
+  static void resetNotices();
 
  private:
+  std::optional<platform::HiveValue> query(std::string_view section, std::string_view name);
+  template <typename T>
+  std::optional<T> readFixed(std::string_view section, std::string_view name);
+
   std::string makerKey_;
+  bool busy_ = false;
 };
 
 }  // namespace quillion::framework

@@ -13,6 +13,17 @@ inline constexpr std::string_view kCouldNotOpenFile = "Could not open file. Data
 inline constexpr std::string_view kCouldNotWriteFile =
     "Could not write the whole report to the file (the disk may be full). "
     "Data not written; the file is as it was before.";
+inline constexpr std::string_view kLogNotRegularFile =
+    "The log file named in Save Options is not a regular file (it is a folder, a device or "
+    "a pipe). Choose another file with Options. Data not written.";
+inline constexpr std::string_view kLogInUse =
+    "The log file is in use by another program. Data not written; try again in a moment.";
+inline constexpr std::string_view kHeaderFileUnusable =
+    "The header file named in Save Options cannot be used (it must be a readable regular "
+    "file of at most 64 KB). Data not written.";
+inline constexpr std::string_view kSettingsInUse =
+    "The settings file is in use by another program. Quillion shows built-in values for "
+    "now and will not store the inputs of tools opened while it is busy.";
 inline constexpr std::string_view kOutOfMemory = "ERROR! Out of Memory!";
 inline constexpr std::string_view kEnterNumber = "Please enter a number.";
 // Followed by the two bounds: "Please enter a number between 0 and 130."

@@ -10,6 +10,7 @@
 
 #include <sqlite3.h>
 
+#include <atomic>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -22,9 +23,11 @@
 namespace quillion::platform {
 namespace {
 
-// Long enough for another copy of the program to finish a write; a lock held longer than
-// this fails the call without being taken for damage.
-constexpr int kBusyTimeoutMs = 3000;
+// Long enough for another copy of the program to finish a write, short enough that a lock
+// held by some other program does not freeze the window; a lock held longer than this
+// fails the call without being taken for damage.
+constexpr int kDefaultBusyTimeoutMs = 1000;
+std::atomic<int> gBusyTimeoutMs{kDefaultBusyTimeoutMs};
 
 // Marks a file as ours in the database header ("QLNS"), with the layout's version.
 constexpr std::int64_t kApplicationId = 0x514C4E53;
@@ -303,6 +306,7 @@ bool SettingsHive::Db::settle(SettingsHive& hive, int code) {
   const int failure = db.failure != SQLITE_OK ? db.failure : code;
   std::string text = db.failure != SQLITE_OK ? db.failureText : sqlite3_errstr(code);
   if (isPassing(failure)) {
+    hive.lastCallBusy_ = true;
     // The file was deleted or moved away under the open connection: open it anew next
     // time instead of failing every write from now on.
     if (failure == SQLITE_READONLY_DBMOVED) {
@@ -320,6 +324,7 @@ SettingsHive::SettingsHive(std::string databasePath) : path_(std::move(databaseP
 SettingsHive::~SettingsHive() { delete db_; }
 
 bool SettingsHive::ensureOpen() {
+  lastCallBusy_ = false;
   if (!usable_) return false;
   if (db_ && db_->handle) {
     // A file deleted, moved away or replaced since it was opened: the connection would
@@ -347,7 +352,7 @@ bool SettingsHive::ensureOpen() {
                                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr));
     if (code != SQLITE_OK) return Db::settle(*this, code);
     sqlite3_extended_result_codes(db.handle, 1);
-    sqlite3_busy_timeout(db.handle, kBusyTimeoutMs);
+    sqlite3_busy_timeout(db.handle, busyTimeout());
   }
   if (!db.ready) {
     const int code = db.checkLayout();
@@ -377,6 +382,10 @@ void SettingsHive::reportDamage(const std::string& detail) {
     std::fprintf(stderr, "%s\n", text.c_str());
   }
 }
+
+void SettingsHive::setBusyTimeout(int milliseconds) { gBusyTimeoutMs = milliseconds; }
+
+int SettingsHive::busyTimeout() { return gBusyTimeoutMs; }
 
 void SettingsHive::setDamageReporter(std::function<void(const std::string&)> reporter) {
   std::lock_guard lock(gReporterMutex);

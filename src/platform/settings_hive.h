@@ -42,10 +42,16 @@ class SettingsHive {
 
   // False once the database has shown itself damaged or unreadable.
   bool usable() const { return usable_; }
+  // Whether the last call failed only because the file could not be used at that moment
+  // (another program held its lock past the busy timeout, the disk was full).
+  bool lastCallBusy() const { return lastCallBusy_; }
   const std::string& path() const { return path_; }
 
   // Called once per hive, the first time damage is found, with a text for the user.
   static void setDamageReporter(std::function<void(const std::string&)> reporter);
+  // How long a call waits for another program's lock; taken by connections opened later.
+  static void setBusyTimeout(int milliseconds);
+  static int busyTimeout();
 
  private:
   struct Db;
@@ -56,6 +62,7 @@ class SettingsHive {
   Db* db_ = nullptr;
   bool usable_ = true;
   bool reported_ = false;
+  bool lastCallBusy_ = false;
 };
 
 // The program's hive, at settingsDatabasePath(); reopened when that path changes.

@@ -54,8 +54,8 @@ get SaveOp FN text
 get SaveOp HF text
 get SaveOp IH integer
 dopen 20
-# a log file in a folder that does not exist: the message, and the page's report is
-# still counted as made
+# a log file in a folder that does not exist: the message, and the page stays unsaved,
+# so the report can be saved once another file is chosen
 options
 filename "no-such-folder/log.txt"
 click browse
@@ -65,4 +65,11 @@ ok
 type na "143"
 save
 save
+options
+filename "Documents/QuillionLog.txt"
+click browse
+ok
+save
+save
+log
 ok

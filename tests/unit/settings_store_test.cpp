@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
 #include <cstring>
 #include <fstream>
 #include <limits>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "platform/paths.h"
+#include "framework/strings.h"
 #include "platform/settings_hive.h"
 #include "test_support.h"
 
@@ -90,24 +92,38 @@ TEST_F(SettingsStoreTest, SameNameInAnotherSectionIsAnotherValue) {
   EXPECT_EQ(store.readNumber("AGap", "k", -1), -1);  // names are case-sensitive
 }
 
-TEST_F(SettingsStoreTest, FourByteNumberFillsTheLowHalfOfOne) {
-  // A number stored in 4 bytes lands in the low half of a buffer holding 1.0.
-  std::uint32_t low = 0x12345678;
-  const auto* bytes = reinterpret_cast<const std::uint8_t*>(&low);
-  programHive().setValue(path("AGap"), "NA", 1 /* the tag is ignored */, {bytes, 4});
-  double expected = 1.0;
-  std::memcpy(&expected, &low, 4);
+TEST_F(SettingsStoreTest, StoredValueOfTheWrongSizeCountsAsMissing) {
+  // A number is 8 bytes, an integer or a flag 4; any other size is damage, never read
+  // as a value (an integer 140 under a number's name once showed as 1.00000000000003).
+  struct Row {
+    const char* what;
+    std::vector<std::uint8_t> bytes;
+  };
+  const std::int32_t integer140 = 140;
+  const auto* integerBytes = reinterpret_cast<const std::uint8_t*>(&integer140);
+  const double number = 140.0;
+  const auto* numberBytes = reinterpret_cast<const std::uint8_t*>(&number);
+  const Row rows[] = {
+      {"empty", {}},
+      {"one byte", {1}},
+      {"an integer", {integerBytes, integerBytes + 4}},
+      {"twelve bytes", std::vector<std::uint8_t>(12, 0)},
+      {"a number", {numberBytes, numberBytes + 8}},
+  };
   SettingsStore store;
-  EXPECT_EQ(store.readNumber("AGap", "NA", 99.0), expected);
-  EXPECT_NE(expected, 1.0);
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    programHive().setValue(path("AGap"), "V", 1 /* the tag is ignored */, row.bytes);
+    const std::size_t size = row.bytes.size();
+    EXPECT_EQ(store.readNumber("AGap", "V", 99.0), size == 8 ? 140.0 : 99.0);
+    EXPECT_EQ(store.readInteger("AGap", "V", 42), size == 4 ? 140 : 42);
+    EXPECT_EQ(store.readFlag("AGap", "V", false), size == 4);
+    EXPECT_EQ(store.readIndex("AGap", "V", 1, 4), 1);
+  }
+}
 
-  // Longer than 8 bytes: the default.
-  std::array<std::uint8_t, 12> wide{};
-  programHive().setValue(path("AGap"), "CL", kHiveDword, wide);
-  EXPECT_EQ(store.readNumber("AGap", "CL", 99.0), 99.0);
-  // An integer longer than 4 bytes: the default.
-  EXPECT_EQ(store.readInteger("AGap", "CL", 42), 42);
-
+TEST_F(SettingsStoreTest, StoredNumberThatIsNotFiniteCountsAsMissing) {
+  SettingsStore store;
   // Bytes that are no finite number: the default, so no page starts from "---".
   for (double bad : {std::numeric_limits<double>::infinity(),
                      std::numeric_limits<double>::quiet_NaN()}) {
@@ -160,7 +176,7 @@ TEST_F(SettingsStoreTest, WriteThatCannotBeKeptIsReportedOnce) {
   SettingsStore store;
   ASSERT_TRUE(store.writeNumber("AGap", "NA", 1.0));
   std::vector<std::string> reports;
-  SettingsStore::setWriteFailureReporter([&](const std::string& text) { reports.push_back(text); });
+  SettingsStore::setNoticeReporter([&](const std::string& text) { reports.push_back(text); });
   // Another program holds the file's write lock for longer than a write waits.
   sqlite3* other = nullptr;
   ASSERT_EQ(sqlite3_open(platform::settingsDatabasePath().c_str(), &other), SQLITE_OK);
@@ -173,7 +189,36 @@ TEST_F(SettingsStoreTest, WriteThatCannotBeKeptIsReportedOnce) {
   EXPECT_NE(reports[0].find(platform::settingsDatabasePath()), std::string::npos);
   EXPECT_EQ(store.readNumber("AGap", "NA", 0), 1.0);  // the old value is intact
   EXPECT_TRUE(store.writeNumber("AGap", "NA", 3.0));
-  SettingsStore::setWriteFailureReporter(nullptr);
+}
+
+TEST_F(SettingsStoreTest, BusyFileGivesDefaultsWaitsOnceAndIsToldOnce) {
+  {
+    SettingsStore store;
+    ASSERT_TRUE(store.writeNumber("AGap", "NA", 140.0));
+  }
+  std::vector<std::string> reports;
+  SettingsStore::setNoticeReporter([&](const std::string& text) { reports.push_back(text); });
+  sqlite3* other = nullptr;
+  ASSERT_EQ(sqlite3_open(platform::settingsDatabasePath().c_str(), &other), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+  for (int page = 0; page < 2; ++page) {
+    SettingsStore store;
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(store.readNumber("AGap", "NA", 7.0), 7.0);
+    EXPECT_EQ(store.readNumber("AGap", "K", 4.0), 4.0);
+    EXPECT_EQ(store.readText("SaveOp", "FN", "x"), "x");
+    const auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_TRUE(store.readsFailed());
+    // One busy timeout for the whole run of reads, not one per value.
+    EXPECT_LT(waited, std::chrono::milliseconds(3 * platform::SettingsHive::busyTimeout()));
+  }
+  sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+  sqlite3_close(other);
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0], kSettingsInUse);
+  SettingsStore store;
+  EXPECT_EQ(store.readNumber("AGap", "NA", 7.0), 140.0);  // nothing was lost
+  EXPECT_FALSE(store.readsFailed());
 }
 
 }  // namespace

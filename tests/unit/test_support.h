@@ -9,8 +9,11 @@
 #include <string>
 
 #include "framework/save_options.h"
+#include "framework/settings_store.h"
+#include "platform/file_calls.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/paths.h"
+#include "platform/settings_hive.h"
 
 namespace quillion::testing {
 
@@ -27,8 +30,15 @@ class HeadlessTest : public ::testing::Test {
     platform::setCurrentPlatform(&platform_);
     platform_.setFixedTime(platform::LocalTime{2005, 11, 29, 12, 19});
     framework::saveOptions() = {};
+    framework::SettingsStore::resetNotices();
+    framework::SettingsStore::setNoticeReporter(nullptr);
+    // A lock held by another process fails a call quickly in tests.
+    platform::SettingsHive::setBusyTimeout(200);
+    platform::fileCalls() = platform::systemFileCalls();
   }
   void TearDown() override {
+    platform::fileCalls() = platform::systemFileCalls();
+    framework::SettingsStore::setNoticeReporter(nullptr);
     platform::setCurrentPlatform(nullptr);
     std::filesystem::remove_all(home_);
   }
