@@ -7,33 +7,28 @@
 namespace quillion::conversions {
 namespace {
 
-using platform::ControlKind;
 using platform::ControlDef;
+using namespace platform::controls;
 
 constexpr const char* kSection = "CP";
 constexpr int kNameColumnWidth = 108;
 constexpr int kValueColumnWidth = 100;
 
 constexpr ControlDef kControls[] = {
-    {"categoryLabel", ControlKind::Label, "Category:", 0, 0},
-    {"category", ControlKind::DropDown, "", 0, 1},
-    {"value", ControlKind::Edit, "", 1, 0},
-    {"unit", ControlKind::DropDown, "", 1, 1},
-    {"results", ControlKind::ReportList, "", 2, 0, 1, 2, platform::kStretch | platform::kNoHeader},
+    label("categoryLabel", "Category:", 0, 0),
+    dropDown("category", 0, 1),
+    edit("value", 1, 0),
+    dropDown("unit", 1, 1),
+    reportList("results", 2, 0).span(2).with(platform::kStretch | platform::kNoHeader),
 };
 
 }  // namespace
 
-CConversionsPage::CConversionsPage() : CalculatorPage("Conversions", kControls, false, kSection) {
-  keepInteger("Uni", fromUnit_);
-  keepIndex("Cat", category_, kCategoryCount);
-  keepNumber("Num", value_);
-}
-
-void CConversionsPage::bind(framework::DataExchange& dx) {
-  dx.choice("category", category_);
-  dx.number("value", value_);
-  dx.choice("unit", fromUnit_);
+CConversionsPage::CConversionsPage()
+    : CalculatorPage("Conversions", kControls, kSection, framework::MenuBar::None) {
+  choice("category", category_).keep("Cat", kCategoryCount);
+  number("value", value_).keep("Num");
+  choice("unit", fromUnit_).keep("Uni");
 }
 
 void CConversionsPage::loadInputs(framework::SettingsStore& store) {

@@ -10,7 +10,6 @@ class CConversionsPage : public framework::CalculatorPage {
   CConversionsPage();
 
  protected:
-  void bind(framework::DataExchange& dx) override;
   void loadInputs(framework::SettingsStore& store) override;
   void calculate() override;
   void prepareControls() override;

@@ -10,47 +10,76 @@ namespace quillion::framework {
 using platform::Event;
 
 CalculatorPage::CalculatorPage(std::string title, std::span<const platform::ControlDef> controls,
-                               bool hasMenuBar, std::string section)
+                               std::string section, MenuBar menuBar)
     : Form(std::move(title), controls),
       exchange_(*this),
       section_(std::move(section)),
-      menuBar_(hasMenuBar) {}
+      menuBar_(menuBar) {}
 
-void CalculatorPage::keepNumber(std::string_view name, double& member) {
-  kept_.push_back({std::string(name), &member, nullptr, 0});
+CalculatorPage::Input& CalculatorPage::Input::keep(std::string_view name) {
+  page_.kept_.push_back({std::string(name), number_, integer_, 0});
+  return *this;
 }
 
-void CalculatorPage::keepIndex(std::string_view name, int& member, int count) {
-  kept_.push_back({std::string(name), nullptr, &member, count});
+CalculatorPage::Input& CalculatorPage::Input::keep(std::string_view name, int count) {
+  page_.kept_.push_back({std::string(name), nullptr, integer_, count});
+  return *this;
 }
 
-void CalculatorPage::keepInteger(std::string_view name, int& member) {
-  kept_.push_back({std::string(name), nullptr, &member, 0});
+CalculatorPage::Input& CalculatorPage::Input::range(double minimum, double maximum) {
+  page_.exchange_.range(id_, minimum, maximum);
+  return *this;
 }
+
+CalculatorPage::Input CalculatorPage::number(std::string_view id, double& member) {
+  exchange_.number(id, member);
+  return Input(*this, id, &member, nullptr);
+}
+
+CalculatorPage::Input CalculatorPage::choice(std::string_view id, int& member) {
+  exchange_.choice(id, member);
+  return Input(*this, id, nullptr, &member);
+}
+
+CalculatorPage::Input CalculatorPage::radio(std::string_view firstId, int& member) {
+  exchange_.radio(firstId, member);
+  return Input(*this, firstId, nullptr, &member);
+}
+
+CalculatorPage::Input CalculatorPage::check(std::string_view id, int& member) {
+  exchange_.check(id, member);
+  return Input(*this, id, nullptr, &member);
+}
+
+CalculatorPage::Input CalculatorPage::stored(int& member) {
+  return Input(*this, {}, nullptr, &member);
+}
+
+void CalculatorPage::text(std::string_view id, std::string& member) { exchange_.text(id, member); }
 
 void CalculatorPage::loadInputs(SettingsStore& store) {
   for (const KeptInput& input : kept_) {
-    if (input.number) *input.number = store.readNumber(section_, input.name, *input.number);
-    if (input.index && input.count > 0) {
-      *input.index = store.readIndex(section_, input.name, *input.index, input.count);
-    } else if (input.index) {
-      *input.index = store.readInteger(section_, input.name, *input.index);
+    if (input.number) {
+      *input.number = store.readNumber(section_, input.name, *input.number);
+    } else if (input.count > 0) {
+      *input.integer = store.readIndex(section_, input.name, *input.integer, input.count);
+    } else {
+      *input.integer = store.readInteger(section_, input.name, *input.integer);
     }
   }
 }
 
 void CalculatorPage::saveInputs(SettingsStore& store) {
   for (const KeptInput& input : kept_) {
-    if (input.number) store.writeNumber(section_, input.name, *input.number);
-    if (input.index) store.writeInteger(section_, input.name, *input.index);
+    if (input.number) {
+      store.writeNumber(section_, input.name, *input.number);
+    } else {
+      store.writeInteger(section_, input.name, *input.integer);
+    }
   }
 }
 
 void CalculatorPage::onInit() {
-  if (!bound_) {
-    bind(exchange_);
-    bound_ = true;
-  }
   SettingsStore store;
   loadInputs(store);
   // Defaults shown in place of values that could not be read must not replace them.

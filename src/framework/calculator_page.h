@@ -15,13 +15,16 @@
 
 namespace quillion::framework {
 
+// Whether a page has the "Save" and "Options" menu bar.
+enum class MenuBar { None, SaveAndOptions };
+
 class CalculatorPage : public platform::Form {
  public:
-  // Inputs kept with keepNumber and keepIndex live in the settings section named here.
+  // Inputs kept with keep() live in the settings section named here.
   CalculatorPage(std::string title, std::span<const platform::ControlDef> controls,
-                 bool hasMenuBar, std::string section);
+                 std::string section, MenuBar menuBar);
 
-  bool hasMenuBar() const override { return menuBar_; }
+  bool hasMenuBar() const override { return menuBar_ == MenuBar::SaveAndOptions; }
   void onSave() override;
   void onOptions() override;
   void onClose(platform::CloseReason reason) override;
@@ -29,17 +32,40 @@ class CalculatorPage : public platform::Form {
   bool dirty() const { return dirty_; }
 
  protected:
-  // Binds the page's members to its controls, in the order of the form.
-  virtual void bind(DataExchange& dx) = 0;
-  // Reads and writes the kept inputs, in the order they were kept.
+  // One declaration of an input: its control and its member, and, through keep(), the
+  // name it is stored under in the page's section (its member's value is the default).
+  class Input {
+   public:
+    // A number, or any integer the page checks itself once loaded.
+    Input& keep(std::string_view name);
+    // A stored position or code: outside 0 to count - 1 it takes the default.
+    Input& keep(std::string_view name, int count);
+    // A number box that asks for a number within these bounds.
+    Input& range(double minimum, double maximum);
+
+   private:
+    friend class CalculatorPage;
+    Input(CalculatorPage& page, std::string_view id, double* number, int* integer)
+        : page_(page), id_(id), number_(number), integer_(integer) {}
+    CalculatorPage& page_;
+    std::string_view id_;
+    double* number_;
+    int* integer_;
+  };
+
+  // Declared in the order of the form; the exchange reads the controls in this order.
+  Input number(std::string_view id, double& member);
+  Input choice(std::string_view id, int& member);  // drop-down position
+  Input radio(std::string_view firstId, int& member);  // index of the checked button
+  Input check(std::string_view id, int& member);
+  // An input shown by the page itself (a unit on a button's caption): kept only.
+  Input stored(int& member);
+  // A result label (or any text control) shown from a member.
+  void text(std::string_view id, std::string& member);
+
+  // Reads and writes the kept inputs, in the order they were declared.
   virtual void loadInputs(SettingsStore& store);
-  virtual void saveInputs(SettingsStore& store);
-  // An input kept in the settings section under name; the member's value is its default.
-  void keepNumber(std::string_view name, double& member);
-  // A stored position or code: outside 0 to count - 1 it takes the default.
-  void keepIndex(std::string_view name, int& member, int count);
-  // An integer the page checks itself once loaded.
-  void keepInteger(std::string_view name, int& member);
+  void saveInputs(SettingsStore& store);
   const std::string& section() const { return section_; }
   // Works out the results from the members and formats the result texts.
   virtual void calculate() = 0;
@@ -70,15 +96,14 @@ class CalculatorPage : public platform::Form {
   struct KeptInput {
     std::string name;
     double* number = nullptr;
-    int* index = nullptr;
+    int* integer = nullptr;
     int count = 0;  // 0: any integer
   };
 
   DataExchange exchange_;
   std::string section_;
   std::vector<KeptInput> kept_;
-  bool bound_ = false;
-  bool menuBar_;
+  MenuBar menuBar_;
   bool ready_ = false;
   bool dirty_ = false;
   bool inputsUnread_ = false;

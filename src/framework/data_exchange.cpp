@@ -15,8 +15,13 @@ void DataExchange::number(std::string_view id, double& member) {
   bindings_.push_back({Kind::Number, std::string(id), &member});
 }
 
-void DataExchange::number(std::string_view id, double& member, double minimum, double maximum) {
-  bindings_.push_back({Kind::Number, std::string(id), &member, true, minimum, maximum});
+void DataExchange::range(std::string_view id, double minimum, double maximum) {
+  for (auto& b : bindings_) {
+    if (b.kind != Kind::Number || b.id != id) continue;
+    b.ranged = true;
+    b.minimum = minimum;
+    b.maximum = maximum;
+  }
 }
 
 void DataExchange::text(std::string_view id, std::string& member) {

@@ -15,7 +15,8 @@ class DataExchange {
   explicit DataExchange(platform::Form& form) : form_(form) {}
 
   void number(std::string_view id, double& member);
-  void number(std::string_view id, double& member, double minimum, double maximum);
+  // The bound number box asks for a number within these bounds.
+  void range(std::string_view id, double minimum, double maximum);
   void text(std::string_view id, std::string& member);  // text boxes and labels
   void check(std::string_view id, int& member);
   void radio(std::string_view firstId, int& member);  // index of the checked button

@@ -8,60 +8,50 @@
 namespace quillion::labs {
 namespace {
 
-using platform::ControlKind;
 using platform::ControlDef;
+using namespace platform::controls;
 
 constexpr const char* kSection = "AA";
 
 constexpr ControlDef kControls[] = {
-    {"mcvGroup", ControlKind::Label, "MCV - Mean Corpuscular Volume ", 0, 0, 1, 3,
-     platform::kHeading},
-    {"rbcLabel", ControlKind::Label, "Red Blood Cell Count:", 1, 0},
-    {"rbc", ControlKind::Edit, "", 1, 1},
-    {"rbcUnit", ControlKind::Label, "cells/uL", 1, 2},
-    {"hct2Label", ControlKind::Label, "Hematocrit:", 2, 0},
-    {"hct2", ControlKind::Edit, "", 2, 1},
-    {"hct2Unit", ControlKind::Label, "%", 2, 2},
-    {"mcv", ControlKind::Label, "", 3, 0, 1, 3},
-    {"mchcGroup", ControlKind::Label, "MCHC", 4, 0, 1, 3, platform::kHeading},
-    {"hctLabel", ControlKind::Label, "Hematocrit:", 5, 0},
-    {"hct", ControlKind::Edit, "", 5, 1},
-    {"hctUnit", ControlKind::Label, "%", 5, 2},
-    {"hgbLabel", ControlKind::Label, "Hemoglobin:", 6, 0},
-    {"hgb", ControlKind::Edit, "", 6, 1},
-    {"hgbUnit", ControlKind::Label, "g/dL", 6, 2},
-    {"mchc", ControlKind::Label, "", 7, 0, 1, 3},
-    {"transferrinGroup", ControlKind::Label, "% Transferrin Saturation", 8, 0, 1, 3,
-     platform::kHeading},
-    {"tibcLabel", ControlKind::Label, "Total Iron Building Capacity:", 9, 0},
-    {"tibc", ControlKind::Edit, "", 9, 1},
-    {"tibcUnit", ControlKind::Label, "mg/dL", 9, 2},
-    {"silLabel", ControlKind::Label, "Serum Iron Level:", 10, 0},
-    {"sil", ControlKind::Edit, "", 10, 1},
-    {"transferrin", ControlKind::Label, "", 11, 0, 1, 3},
+    heading("mcvGroup", "MCV - Mean Corpuscular Volume ", 0, 0).span(3),
+    label("rbcLabel", "Red Blood Cell Count:", 1, 0),
+    edit("rbc", 1, 1),
+    label("rbcUnit", "cells/uL", 1, 2),
+    label("hct2Label", "Hematocrit:", 2, 0),
+    edit("hct2", 2, 1),
+    label("hct2Unit", "%", 2, 2),
+    label("mcv", "", 3, 0).span(3),
+    heading("mchcGroup", "MCHC", 4, 0).span(3),
+    label("hctLabel", "Hematocrit:", 5, 0),
+    edit("hct", 5, 1),
+    label("hctUnit", "%", 5, 2),
+    label("hgbLabel", "Hemoglobin:", 6, 0),
+    edit("hgb", 6, 1),
+    label("hgbUnit", "g/dL", 6, 2),
+    label("mchc", "", 7, 0).span(3),
+    heading("transferrinGroup", "% Transferrin Saturation", 8, 0).span(3),
+    label("tibcLabel", "Total Iron Building Capacity:", 9, 0),
+    edit("tibc", 9, 1),
+    label("tibcUnit", "mg/dL", 9, 2),
+    label("silLabel", "Serum Iron Level:", 10, 0),
+    edit("sil", 10, 1),
+    label("transferrin", "", 11, 0).span(3),
 };
 
 }  // namespace
 
-CAnemiaLabValuesPage::CAnemiaLabValuesPage() : CalculatorPage("Data Entry", kControls, false, kSection) {
-  keepNumber("RBC", redCells_);
-  keepNumber("HCT2", hematocritForMcv_);
-  keepNumber("HCT", hematocrit_);
-  keepNumber("HGB", hemoglobin_);
-  keepNumber("TIBC", ironBindingCapacity_);
-  keepNumber("SIL", serumIron_);
-}
-
-void CAnemiaLabValuesPage::bind(framework::DataExchange& dx) {
-  dx.number("rbc", redCells_);
-  dx.number("hct2", hematocritForMcv_);
-  dx.text("mcv", mcvText_);
-  dx.number("hct", hematocrit_);
-  dx.number("hgb", hemoglobin_);
-  dx.text("mchc", mchcText_);
-  dx.number("tibc", ironBindingCapacity_);
-  dx.number("sil", serumIron_);
-  dx.text("transferrin", transferrinText_);
+CAnemiaLabValuesPage::CAnemiaLabValuesPage()
+    : CalculatorPage("Data Entry", kControls, kSection, framework::MenuBar::None) {
+  number("rbc", redCells_).keep("RBC");
+  number("hct2", hematocritForMcv_).keep("HCT2");
+  text("mcv", mcvText_);
+  number("hct", hematocrit_).keep("HCT");
+  number("hgb", hemoglobin_).keep("HGB");
+  text("mchc", mchcText_);
+  number("tibc", ironBindingCapacity_).keep("TIBC");
+  number("sil", serumIron_).keep("SIL");
+  text("transferrin", transferrinText_);
 }
 
 void CAnemiaLabValuesPage::calculate() {

@@ -12,7 +12,6 @@ class CAnemiaLabValuesPage : public framework::CalculatorPage {
   CAnemiaLabValuesPage();
 
  protected:
-  void bind(framework::DataExchange& dx) override;
   void calculate() override;
   bool savesOn(platform::CloseReason reason) const override {
     return reason != platform::CloseReason::Close;

@@ -7,50 +7,44 @@
 namespace quillion::labs {
 namespace {
 
-using platform::ControlKind;
 using platform::ControlDef;
+using namespace platform::controls;
 
 constexpr const char* kSection = "AGap";
 constexpr const char* kGapFormat = "Anion Gap = %.0lf";
 
 constexpr ControlDef kControls[] = {
-    {"naLabel", ControlKind::Label, "Serum sodium (Na): ", 0, 0},
-    {"na", ControlKind::Edit, "", 0, 1},
-    {"naSpin", ControlKind::Spin, "", 0, 2, 1, 1, 0, "na"},
-    {"naUnit", ControlKind::Label, "mEq/L", 0, 3},
-    {"kLabel", ControlKind::Label, "Serum potassium (K):", 1, 0},
-    {"k", ControlKind::Edit, "", 1, 1},
-    {"kSpin", ControlKind::Spin, "", 1, 2, 1, 1, 0, "k"},
-    {"kUnit", ControlKind::Label, "mEq/L", 1, 3},
-    {"clLabel", ControlKind::Label, "Serum chloride (Cl): ", 2, 0},
-    {"cl", ControlKind::Edit, "", 2, 1},
-    {"clSpin", ControlKind::Spin, "", 2, 2, 1, 1, 0, "cl"},
-    {"clUnit", ControlKind::Label, "mEq/L", 2, 3},
-    {"hco3Label", ControlKind::Label, "Serum bicarbonate : ", 3, 0},
-    {"hco3", ControlKind::Edit, "", 3, 1},
-    {"hco3Spin", ControlKind::Spin, "", 3, 2, 1, 1, 0, "hco3"},
-    {"hco3Unit", ControlKind::Label, "mEq/L", 3, 3},
-    {"hco3Label2", ControlKind::Label, "(HCO3)", 4, 0},
-    {"gap", ControlKind::Label, "", 5, 0, 1, 4, platform::kHeading},
-    {"normal", ControlKind::Label, "Normal Anion Gap = 16 +/- 4 mmol/L", 6, 0, 1, 4},
-    {"normal2", ControlKind::Label, "(including potassium)", 7, 0, 1, 4},
+    label("naLabel", "Serum sodium (Na): ", 0, 0),
+    edit("na", 0, 1),
+    spin("naSpin", "na", 0, 2),
+    label("naUnit", "mEq/L", 0, 3),
+    label("kLabel", "Serum potassium (K):", 1, 0),
+    edit("k", 1, 1),
+    spin("kSpin", "k", 1, 2),
+    label("kUnit", "mEq/L", 1, 3),
+    label("clLabel", "Serum chloride (Cl): ", 2, 0),
+    edit("cl", 2, 1),
+    spin("clSpin", "cl", 2, 2),
+    label("clUnit", "mEq/L", 2, 3),
+    label("hco3Label", "Serum bicarbonate : ", 3, 0),
+    edit("hco3", 3, 1),
+    spin("hco3Spin", "hco3", 3, 2),
+    label("hco3Unit", "mEq/L", 3, 3),
+    label("hco3Label2", "(HCO3)", 4, 0),
+    heading("gap", "", 5, 0).span(4),
+    label("normal", "Normal Anion Gap = 16 +/- 4 mmol/L", 6, 0).span(4),
+    label("normal2", "(including potassium)", 7, 0).span(4),
 };
 
 }  // namespace
 
-CAnionGapPage::CAnionGapPage() : CalculatorPage("Anion Gap", kControls, true, kSection) {
-  keepNumber("NA", sodium_);
-  keepNumber("K", potassium_);
-  keepNumber("CL", chloride_);
-  keepNumber("HCO3", bicarbonate_);
-}
-
-void CAnionGapPage::bind(framework::DataExchange& dx) {
-  dx.number("na", sodium_);
-  dx.number("k", potassium_);
-  dx.number("cl", chloride_);
-  dx.number("hco3", bicarbonate_);
-  dx.text("gap", gapText_);
+CAnionGapPage::CAnionGapPage()
+    : CalculatorPage("Anion Gap", kControls, kSection, framework::MenuBar::SaveAndOptions) {
+  number("na", sodium_).keep("NA");
+  number("k", potassium_).keep("K");
+  number("cl", chloride_).keep("CL");
+  number("hco3", bicarbonate_).keep("HCO3");
+  text("gap", gapText_);
 }
 
 void CAnionGapPage::calculate() {

@@ -12,7 +12,6 @@ class CAnionGapPage : public framework::CalculatorPage {
   CAnionGapPage();
 
  protected:
-  void bind(framework::DataExchange& dx) override;
   void calculate() override;
   std::string reportTitle() const override { return "  Anion Gap Calculations "; }
   void writeReportLines(framework::ResultLog& log) override;

@@ -7,48 +7,40 @@
 namespace quillion::labs {
 namespace {
 
-using platform::ControlKind;
 using platform::ControlDef;
+using namespace platform::controls;
 
 constexpr const char* kSection = "CCS";
 
 constexpr ControlDef kControls[] = {
-    {"calciumGroup", ControlKind::Label, "Corrected Calcium for low albumin", 0, 0, 1, 3,
-     platform::kHeading},
-    {"caLabel", ControlKind::Label, "Calcium", 1, 0},
-    {"ca", ControlKind::Edit, "", 1, 1},
-    {"caUnit", ControlKind::Label, "mg/dL", 1, 2},
-    {"albLabel", ControlKind::Label, "Albumin", 2, 0},
-    {"alb", ControlKind::Edit, "", 2, 1},
-    {"albUnit", ControlKind::Label, "g/dL", 2, 2},
-    {"adjustedLabel", ControlKind::Label, "Adjusted calcium = ", 3, 0},
-    {"adjusted", ControlKind::Label, "", 3, 1, 1, 2, platform::kHeading},
-    {"sodiumGroup", ControlKind::Label, "Corrected Sodium for elevated serum glucose", 4, 0, 1, 3,
-     platform::kHeading},
-    {"gluLabel", ControlKind::Label, "Glucose", 5, 0},
-    {"glu", ControlKind::Edit, "", 5, 1},
-    {"naLabel", ControlKind::Label, "Sodium", 6, 0},
-    {"na", ControlKind::Edit, "", 6, 1},
-    {"correctedLabel", ControlKind::Label, "Corrected sodium = ", 7, 0},
-    {"corrected", ControlKind::Label, "", 7, 1, 1, 2, platform::kHeading},
+    heading("calciumGroup", "Corrected Calcium for low albumin", 0, 0).span(3),
+    label("caLabel", "Calcium", 1, 0),
+    edit("ca", 1, 1),
+    label("caUnit", "mg/dL", 1, 2),
+    label("albLabel", "Albumin", 2, 0),
+    edit("alb", 2, 1),
+    label("albUnit", "g/dL", 2, 2),
+    label("adjustedLabel", "Adjusted calcium = ", 3, 0),
+    heading("adjusted", "", 3, 1).span(2),
+    heading("sodiumGroup", "Corrected Sodium for elevated serum glucose", 4, 0).span(3),
+    label("gluLabel", "Glucose", 5, 0),
+    edit("glu", 5, 1),
+    label("naLabel", "Sodium", 6, 0),
+    edit("na", 6, 1),
+    label("correctedLabel", "Corrected sodium = ", 7, 0),
+    heading("corrected", "", 7, 1).span(2),
 };
 
 }  // namespace
 
-CCorrectedCaNaPage::CCorrectedCaNaPage() : CalculatorPage("Corrected Ca & Na", kControls, true, kSection) {
-  keepNumber("CA", calcium_);
-  keepNumber("A", albumin_);
-  keepNumber("G", glucose_);
-  keepNumber("NA", sodium_);
-}
-
-void CCorrectedCaNaPage::bind(framework::DataExchange& dx) {
-  dx.number("ca", calcium_);
-  dx.number("alb", albumin_);
-  dx.text("adjusted", calciumText_);
-  dx.number("glu", glucose_);
-  dx.number("na", sodium_);
-  dx.text("corrected", sodiumText_);
+CCorrectedCaNaPage::CCorrectedCaNaPage()
+    : CalculatorPage("Corrected Ca & Na", kControls, kSection, framework::MenuBar::SaveAndOptions) {
+  number("ca", calcium_).keep("CA");
+  number("alb", albumin_).keep("A");
+  text("adjusted", calciumText_);
+  number("glu", glucose_).keep("G");
+  number("na", sodium_).keep("NA");
+  text("corrected", sodiumText_);
 }
 
 void CCorrectedCaNaPage::calculate() {

@@ -12,7 +12,6 @@ class CCorrectedCaNaPage : public framework::CalculatorPage {
   CCorrectedCaNaPage();
 
  protected:
-  void bind(framework::DataExchange& dx) override;
   void calculate() override;
   std::string reportTitle() const override { return " Corrected Calcium & Sodium"; }
   void writeReportLines(framework::ResultLog& log) override;

@@ -7,34 +7,30 @@
 namespace quillion::labs {
 namespace {
 
-using platform::ControlKind;
 using platform::ControlDef;
+using namespace platform::controls;
 
 constexpr const char* kSection = "TLC";
 
 constexpr ControlDef kControls[] = {
-    {"heading", ControlKind::Label, "TLC - Total Lymphocyte Count", 0, 0, 1, 3, platform::kHeading},
-    {"wbcLabel", ControlKind::Label, "White Blood Cell Count:", 1, 0},
-    {"wbc", ControlKind::Edit, "", 1, 1},
-    {"wbcUnit", ControlKind::Label, "cells/mm3", 1, 2},
-    {"lymLabel", ControlKind::Label, "Lymphocytes:", 2, 0},
-    {"lym", ControlKind::Edit, "", 2, 1},
-    {"lymUnit", ControlKind::Label, "%", 2, 2},
-    {"tlc", ControlKind::Label, "", 3, 0, 1, 3, platform::kHeading},
+    heading("heading", "TLC - Total Lymphocyte Count", 0, 0).span(3),
+    label("wbcLabel", "White Blood Cell Count:", 1, 0),
+    edit("wbc", 1, 1),
+    label("wbcUnit", "cells/mm3", 1, 2),
+    label("lymLabel", "Lymphocytes:", 2, 0),
+    edit("lym", 2, 1),
+    label("lymUnit", "%", 2, 2),
+    heading("tlc", "", 3, 0).span(3),
 };
 
 }  // namespace
 
 CTotalLymphocyteCountPage::CTotalLymphocyteCountPage()
-    : CalculatorPage("Total Lymphocyte Count", kControls, true, kSection) {
-  keepNumber("WBC", whiteCells_);
-  keepNumber("LYM", lymphocytes_);
-}
-
-void CTotalLymphocyteCountPage::bind(framework::DataExchange& dx) {
-  dx.number("wbc", whiteCells_);
-  dx.number("lym", lymphocytes_);
-  dx.text("tlc", resultText_);
+    : CalculatorPage("Total Lymphocyte Count", kControls, kSection,
+                     framework::MenuBar::SaveAndOptions) {
+  number("wbc", whiteCells_).keep("WBC");
+  number("lym", lymphocytes_).keep("LYM");
+  text("tlc", resultText_);
 }
 
 void CTotalLymphocyteCountPage::calculate() {

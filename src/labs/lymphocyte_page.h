@@ -12,7 +12,6 @@ class CTotalLymphocyteCountPage : public framework::CalculatorPage {
   CTotalLymphocyteCountPage();
 
  protected:
-  void bind(framework::DataExchange& dx) override;
   void calculate() override;
   std::string reportTitle() const override;
   void writeReportLines(framework::ResultLog& log) override;

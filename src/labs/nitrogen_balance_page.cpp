@@ -8,51 +8,45 @@
 namespace quillion::labs {
 namespace {
 
-using platform::ControlKind;
 using platform::ControlDef;
+using namespace platform::controls;
 
 constexpr const char* kSection = "NBal";
 
 constexpr ControlDef kControls[] = {
-    {"proteinGroup", ControlKind::Label, "Protein Intake", 0, 0, 1, 3, platform::kHeading},
-    {"proLabel", ControlKind::Label, "Protein intake:", 1, 0},
-    {"pro", ControlKind::Edit, "", 1, 1},
-    {"proUnit", ControlKind::Label, "grams", 1, 2},
-    {"tProLabel", ControlKind::Label, "Collection span:", 2, 0},
-    {"tPro", ControlKind::Edit, "", 2, 1},
-    {"tProUnit", ControlKind::Label, "hours", 2, 2},
-    {"uunGroup", ControlKind::Label, "Uninary Urea Nitrogen", 3, 0, 1, 3, platform::kHeading},
-    {"uunLabel", ControlKind::Label, "Uninary Urea Nitrogen:", 4, 0},
-    {"uun", ControlKind::Edit, "", 4, 1},
-    {"uunUnit", ControlKind::Label, "grams", 4, 2},
-    {"tUunLabel", ControlKind::Label, "Collection span:", 5, 0},
-    {"tUun", ControlKind::Edit, "", 5, 1},
-    {"tUunUnit", ControlKind::Label, "hours", 5, 2},
-    {"balanceLabel", ControlKind::Label, "Nitrogen Balance =", 6, 0},
-    {"balance", ControlKind::Label, "", 6, 1, 1, 2, platform::kHeading},
-    {"balanceNote", ControlKind::Label, "(should be a positive value from 2 to 4)", 7, 0, 1, 3},
-    {"intakeLabel", ControlKind::Label, "Nitrogen Intake   = ", 8, 0},
-    {"intake", ControlKind::Label, "", 8, 1, 1, 1, platform::kHeading},
-    {"intakeUnit", ControlKind::Label, "grams/24 hrs ", 8, 2},
-    {"intakeNote", ControlKind::Label, "(assuming protein has 16% nitrogen)", 9, 0, 1, 3},
+    heading("proteinGroup", "Protein Intake", 0, 0).span(3),
+    label("proLabel", "Protein intake:", 1, 0),
+    edit("pro", 1, 1),
+    label("proUnit", "grams", 1, 2),
+    label("tProLabel", "Collection span:", 2, 0),
+    edit("tPro", 2, 1),
+    label("tProUnit", "hours", 2, 2),
+    heading("uunGroup", "Uninary Urea Nitrogen", 3, 0).span(3),
+    label("uunLabel", "Uninary Urea Nitrogen:", 4, 0),
+    edit("uun", 4, 1),
+    label("uunUnit", "grams", 4, 2),
+    label("tUunLabel", "Collection span:", 5, 0),
+    edit("tUun", 5, 1),
+    label("tUunUnit", "hours", 5, 2),
+    label("balanceLabel", "Nitrogen Balance =", 6, 0),
+    heading("balance", "", 6, 1).span(2),
+    label("balanceNote", "(should be a positive value from 2 to 4)", 7, 0).span(3),
+    label("intakeLabel", "Nitrogen Intake   = ", 8, 0),
+    heading("intake", "", 8, 1),
+    label("intakeUnit", "grams/24 hrs ", 8, 2),
+    label("intakeNote", "(assuming protein has 16% nitrogen)", 9, 0).span(3),
 };
 
 }  // namespace
 
-CNitrogenBalancePage::CNitrogenBalancePage() : CalculatorPage("Nitrogen Balance", kControls, true, kSection) {
-  keepNumber("Pro", protein_);
-  keepNumber("tPro", proteinSpan_);
-  keepNumber("UUN", ureaNitrogen_);
-  keepNumber("tUUN", ureaNitrogenSpan_);
-}
-
-void CNitrogenBalancePage::bind(framework::DataExchange& dx) {
-  dx.number("pro", protein_);
-  dx.number("tPro", proteinSpan_);
-  dx.number("uun", ureaNitrogen_);
-  dx.number("tUun", ureaNitrogenSpan_);
-  dx.text("balance", balanceText_);
-  dx.text("intake", intakeText_);
+CNitrogenBalancePage::CNitrogenBalancePage()
+    : CalculatorPage("Nitrogen Balance", kControls, kSection, framework::MenuBar::SaveAndOptions) {
+  number("pro", protein_).keep("Pro");
+  number("tPro", proteinSpan_).keep("tPro");
+  number("uun", ureaNitrogen_).keep("UUN");
+  number("tUun", ureaNitrogenSpan_).keep("tUUN");
+  text("balance", balanceText_);
+  text("intake", intakeText_);
 }
 
 void CNitrogenBalancePage::calculate() {

@@ -12,7 +12,6 @@ class CNitrogenBalancePage : public framework::CalculatorPage {
   CNitrogenBalancePage();
 
  protected:
-  void bind(framework::DataExchange& dx) override;
   void calculate() override;
   std::string reportTitle() const override;
   void writeReportLines(framework::ResultLog& log) override;

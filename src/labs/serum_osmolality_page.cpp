@@ -7,47 +7,41 @@
 namespace quillion::labs {
 namespace {
 
-using platform::ControlKind;
 using platform::ControlDef;
+using namespace platform::controls;
 
 constexpr const char* kSection = "SO";
 
 constexpr ControlDef kControls[] = {
-    {"naLabel", ControlKind::Label, "Serum sodium (Na):", 0, 0},
-    {"na", ControlKind::Edit, "", 0, 1},
-    {"naSpin", ControlKind::Spin, "", 0, 2, 1, 1, 0, "na"},
-    {"naUnit", ControlKind::Label, "mEq/L ", 0, 3},
-    {"kLabel", ControlKind::Label, "Serum potassium (K):", 1, 0},
-    {"k", ControlKind::Edit, "", 1, 1},
-    {"kSpin", ControlKind::Spin, "", 1, 2, 1, 1, 0, "k"},
-    {"kUnit", ControlKind::Label, "mEq/L", 1, 3},
-    {"bunLabel", ControlKind::Label, "BUN:", 2, 0},
-    {"bun", ControlKind::Edit, "", 2, 1},
-    {"bunSpin", ControlKind::Spin, "", 2, 2, 1, 1, 0, "bun"},
-    {"bunUnit", ControlKind::Label, "mg/dl", 2, 3},
-    {"gluLabel", ControlKind::Label, "Glucose:", 3, 0},
-    {"glu", ControlKind::Edit, "", 3, 1},
-    {"gluSpin", ControlKind::Spin, "", 3, 2, 1, 1, 0, "glu"},
-    {"gluUnit", ControlKind::Label, "mg/dl", 3, 3},
-    {"result", ControlKind::Label, "", 4, 0, 1, 4, platform::kHeading},
-    {"normal", ControlKind::Label, "Normal  =  285 to 295 mOsm/kg", 5, 0, 1, 4},
+    label("naLabel", "Serum sodium (Na):", 0, 0),
+    edit("na", 0, 1),
+    spin("naSpin", "na", 0, 2),
+    label("naUnit", "mEq/L ", 0, 3),
+    label("kLabel", "Serum potassium (K):", 1, 0),
+    edit("k", 1, 1),
+    spin("kSpin", "k", 1, 2),
+    label("kUnit", "mEq/L", 1, 3),
+    label("bunLabel", "BUN:", 2, 0),
+    edit("bun", 2, 1),
+    spin("bunSpin", "bun", 2, 2),
+    label("bunUnit", "mg/dl", 2, 3),
+    label("gluLabel", "Glucose:", 3, 0),
+    edit("glu", 3, 1),
+    spin("gluSpin", "glu", 3, 2),
+    label("gluUnit", "mg/dl", 3, 3),
+    heading("result", "", 4, 0).span(4),
+    label("normal", "Normal  =  285 to 295 mOsm/kg", 5, 0).span(4),
 };
 
 }  // namespace
 
-CSerumOsmolalityPage::CSerumOsmolalityPage() : CalculatorPage("Serum Osmolality", kControls, true, kSection) {
-  keepNumber("dNA", sodium_);
-  keepNumber("dK", potassium_);
-  keepNumber("dBUN", bun_);
-  keepNumber("dG", glucose_);
-}
-
-void CSerumOsmolalityPage::bind(framework::DataExchange& dx) {
-  dx.number("na", sodium_);
-  dx.number("k", potassium_);
-  dx.number("bun", bun_);
-  dx.number("glu", glucose_);
-  dx.text("result", resultText_);
+CSerumOsmolalityPage::CSerumOsmolalityPage()
+    : CalculatorPage("Serum Osmolality", kControls, kSection, framework::MenuBar::SaveAndOptions) {
+  number("na", sodium_).keep("dNA");
+  number("k", potassium_).keep("dK");
+  number("bun", bun_).keep("dBUN");
+  number("glu", glucose_).keep("dG");
+  text("result", resultText_);
 }
 
 void CSerumOsmolalityPage::calculate() {

@@ -12,7 +12,6 @@ class CSerumOsmolalityPage : public framework::CalculatorPage {
   CSerumOsmolalityPage();
 
  protected:
-  void bind(framework::DataExchange& dx) override;
   void calculate() override;
   std::string reportTitle() const override { return " Serum Osmolarity"; }
   void writeReportLines(framework::ResultLog& log) override;

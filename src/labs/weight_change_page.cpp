@@ -8,43 +8,45 @@
 namespace quillion::labs {
 namespace {
 
-using platform::ControlKind;
 using platform::ControlDef;
+using namespace platform::controls;
 
 constexpr const char* kSection = "PWC";
 
 constexpr ControlDef kControls[] = {
-    {"unitLabel", ControlKind::Label, "Weight Units:", 0, 0},
-    {"unit", ControlKind::Button, "lbs", 0, 1},
-    {"weightHeading", ControlKind::Label, "Weight", 1, 1, 1, 2, platform::kHeading},
-    {"periodHeading", ControlKind::Label, "PERIOD", 2, 0, 1, 1, platform::kHeading},
-    {"beginHeading", ControlKind::Label, "BEGIN", 2, 1, 1, 1, platform::kHeading},
-    {"endHeading", ControlKind::Label, "END", 2, 2, 1, 1, platform::kHeading},
-    {"percentHeading", ControlKind::Label, "PERCENT CHANGE", 2, 3, 1, 2, platform::kHeading},
-    {"period0", ControlKind::Label, "1 Week", 3, 0},
-    {"begin0", ControlKind::Edit, "", 3, 1},
-    {"end0", ControlKind::Edit, "", 3, 2},
-    {"percent0", ControlKind::Label, "", 3, 3},
-    {"indication0", ControlKind::Label, "", 3, 4},
-    {"period1", ControlKind::Label, "1 Month", 4, 0},
-    {"begin1", ControlKind::Edit, "", 4, 1},
-    {"end1", ControlKind::Edit, "", 4, 2},
-    {"percent1", ControlKind::Label, "", 4, 3},
-    {"indication1", ControlKind::Label, "", 4, 4},
-    {"period2", ControlKind::Label, "3 Months", 5, 0},
-    {"begin2", ControlKind::Edit, "", 5, 1},
-    {"end2", ControlKind::Edit, "", 5, 2},
-    {"percent2", ControlKind::Label, "", 5, 3},
-    {"indication2", ControlKind::Label, "", 5, 4},
-    {"period3", ControlKind::Label, "6 Months", 6, 0},
-    {"begin3", ControlKind::Edit, "", 6, 1},
-    {"end3", ControlKind::Edit, "", 6, 2},
-    {"percent3", ControlKind::Label, "", 6, 3},
-    {"indication3", ControlKind::Label, "", 6, 4},
-    {"note", ControlKind::Label,
-     "Assess all possible causes of weight change (medications, post-op, edema, fistula, "
-     "change in medical status, depression, and so on)",
-     7, 0, 1, 5, platform::kWrap},
+    label("unitLabel", "Weight Units:", 0, 0),
+    button("unit", "lbs", 0, 1),
+    heading("weightHeading", "Weight", 1, 1).span(2),
+    heading("periodHeading", "PERIOD", 2, 0),
+    heading("beginHeading", "BEGIN", 2, 1),
+    heading("endHeading", "END", 2, 2),
+    heading("percentHeading", "PERCENT CHANGE", 2, 3).span(2),
+    label("period0", "1 Week", 3, 0),
+    edit("begin0", 3, 1),
+    edit("end0", 3, 2),
+    label("percent0", "", 3, 3),
+    label("indication0", "", 3, 4),
+    label("period1", "1 Month", 4, 0),
+    edit("begin1", 4, 1),
+    edit("end1", 4, 2),
+    label("percent1", "", 4, 3),
+    label("indication1", "", 4, 4),
+    label("period2", "3 Months", 5, 0),
+    edit("begin2", 5, 1),
+    edit("end2", 5, 2),
+    label("percent2", "", 5, 3),
+    label("indication2", "", 5, 4),
+    label("period3", "6 Months", 6, 0),
+    edit("begin3", 6, 1),
+    edit("end3", 6, 2),
+    label("percent3", "", 6, 3),
+    label("indication3", "", 6, 4),
+    label("note",
+          "Assess all possible causes of weight change (medications, post-op, edema, fistula, "
+          "change in medical status, depression, and so on)",
+          7, 0)
+        .span(5)
+        .with(platform::kWrap),
 };
 
 constexpr const char* kBeginIds[] = {"begin0", "begin1", "begin2", "begin3"};
@@ -58,16 +60,14 @@ constexpr int kUnitCount = static_cast<int>(kWeightUnits.size());
 }  // namespace
 
 CPercentWeightChangePage::CPercentWeightChangePage()
-    : CalculatorPage("Percentage Weight Change", kControls, true, kSection) {
-  keepIndex("WU", unit_, kUnitCount);
-}
-
-void CPercentWeightChangePage::bind(framework::DataExchange& dx) {
-  for (int i = 0; i < kPeriods; ++i) {
-    dx.number(kBeginIds[i], begin_[static_cast<std::size_t>(i)]);
-    dx.number(kEndIds[i], end_[static_cast<std::size_t>(i)]);
-    dx.text(kPercentIds[i], percentText_[static_cast<std::size_t>(i)]);
-    dx.text(kIndicationIds[i], indicationText_[static_cast<std::size_t>(i)]);
+    : CalculatorPage("Percentage Weight Change", kControls, kSection,
+                     framework::MenuBar::SaveAndOptions) {
+  stored(unit_).keep("WU", kUnitCount);
+  for (std::size_t i = 0; i < kPeriods; ++i) {
+    number(kBeginIds[i], begin_[i]);
+    number(kEndIds[i], end_[i]);
+    text(kPercentIds[i], percentText_[i]);
+    text(kIndicationIds[i], indicationText_[i]);
   }
 }
 

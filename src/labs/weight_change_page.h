@@ -13,7 +13,6 @@ class CPercentWeightChangePage : public framework::CalculatorPage {
   CPercentWeightChangePage();
 
  protected:
-  void bind(framework::DataExchange& dx) override;
   void calculate() override;
   std::string reportTitle() const override;
   void writeReportLines(framework::ResultLog& log) override;

@@ -49,7 +49,63 @@ struct ControlDef {
   int columnSpan = 1;
   unsigned flags = 0;
   std::string_view buddy = {};  // spin: the id of the edit box it steps
+
+  // The same row spanning more grid cells, or with more flags.
+  constexpr ControlDef span(int columns, int rows = 1) const {
+    ControlDef def = *this;
+    def.columnSpan = columns;
+    def.rowSpan = rows;
+    return def;
+  }
+  constexpr ControlDef with(unsigned moreFlags) const {
+    ControlDef def = *this;
+    def.flags |= moreFlags;
+    return def;
+  }
 };
+
+// Control-table rows by kind, each at its grid row and column, so that a table reads
+// like the form it draws: label("naUnit", "mEq/L", 0, 3), spin("naSpin", "na", 0, 2).
+namespace controls {
+
+constexpr ControlDef label(std::string_view id, std::string_view caption, int row, int column) {
+  return {id, ControlKind::Label, caption, row, column};
+}
+constexpr ControlDef heading(std::string_view id, std::string_view caption, int row, int column) {
+  return label(id, caption, row, column).with(kHeading);
+}
+constexpr ControlDef edit(std::string_view id, int row, int column) {
+  return {id, ControlKind::Edit, "", row, column};
+}
+constexpr ControlDef multiLine(std::string_view id, int row, int column) {
+  return {id, ControlKind::MultiLine, "", row, column};
+}
+constexpr ControlDef spin(std::string_view id, std::string_view buddy, int row, int column) {
+  return {id, ControlKind::Spin, "", row, column, 1, 1, 0, buddy};
+}
+constexpr ControlDef button(std::string_view id, std::string_view caption, int row, int column) {
+  return {id, ControlKind::Button, caption, row, column};
+}
+constexpr ControlDef check(std::string_view id, std::string_view caption, int row, int column) {
+  return {id, ControlKind::Check, caption, row, column};
+}
+constexpr ControlDef radio(std::string_view id, std::string_view caption, int row, int column) {
+  return {id, ControlKind::Radio, caption, row, column};
+}
+constexpr ControlDef dropDown(std::string_view id, int row, int column) {
+  return {id, ControlKind::DropDown, "", row, column};
+}
+constexpr ControlDef listBox(std::string_view id, int row, int column) {
+  return {id, ControlKind::ListBox, "", row, column};
+}
+constexpr ControlDef reportList(std::string_view id, int row, int column) {
+  return {id, ControlKind::ReportList, "", row, column};
+}
+constexpr ControlDef html(std::string_view id, int row, int column) {
+  return {id, ControlKind::Html, "", row, column};
+}
+
+}  // namespace controls
 
 struct ListItem {
   std::string text;

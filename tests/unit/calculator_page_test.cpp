@@ -23,18 +23,14 @@ constexpr ControlDef kControls[] = {
 
 class SodiumPage : public CalculatorPage {
  public:
-  SodiumPage() : CalculatorPage("Test", kControls, true, "TEST") {
-    keepNumber("NA", sodium_);
-    keepNumber("K", potassium_);
+  SodiumPage() : CalculatorPage("Test", kControls, "TEST", MenuBar::SaveAndOptions) {
+    number("na", sodium_).keep("NA");
+    number("k", potassium_).keep("K");
   }
   double sodium_ = 135;
   double potassium_ = 4;
 
  protected:
-  void bind(DataExchange& dx) override {
-    dx.number("na", sodium_);
-    dx.number("k", potassium_);
-  }
   void calculate() override {}
 };
 

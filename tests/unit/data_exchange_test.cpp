@@ -24,7 +24,8 @@ class DataExchangeTest : public testing::HeadlessTest {
   DataExchangeTest() : form_("f", kControls), dx_(form_) {
     dx_.number("a", a_);
     dx_.number("b", b_);
-    dx_.number("age", age_, 0, 130);
+    dx_.number("age", age_);
+    dx_.range("age", 0, 130);
     dx_.radio("r0", radio_);
     dx_.check("c", check_);
     dx_.text("out", out_);
