@@ -1,6 +1,8 @@
 #include "adult/select_ibw_method_dialog.h"
 
 #include "framework/data_exchange.h"
+#include "framework/save_options.h"
+#include "platform/platform.h"
 
 namespace quillion::adult {
 namespace {
@@ -25,7 +27,21 @@ constexpr ControlDef kControls[] = {
     {"cancel", ControlKind::Button, "Cancel", 8, 1},
 };
 
+constexpr const char* kIbwCaptions[framework::kIbwMethodCount] = {
+    "IBW:Standard", "IBW:Devine", "IBW:Robinson", "IBW:Miller"};
+
+bool knownMethod(int method) { return method >= 0 && method < framework::kIbwMethodCount; }
+
 }  // namespace
+
+const char* ibwButtonCaption(int method) { return kIbwCaptions[knownMethod(method) ? method : 0]; }
+
+std::optional<framework::IbwChoice> chooseIbwMethod(int current) {
+  SelectIbwMethodDialog dialog(current);
+  if (dialog.runModal() != platform::kResultOk) return std::nullopt;
+  const int method = knownMethod(dialog.method()) ? dialog.method() : 0;
+  return framework::IbwChoice{method, ibwButtonCaption(method)};
+}
 
 SelectIbwMethodDialog::SelectIbwMethodDialog(int method)
     : Dialog("Select IBW Method", kControls), method_(method) {}

@@ -3,9 +3,11 @@
 #include <memory>
 #include <vector>
 
+#include "adult/select_ibw_method_dialog.h"
 #include "app/tool_catalogue.h"
 #include "framework/reference_pages.h"
 #include "framework/save_options.h"
+#include "framework/save_options_dialog.h"
 #include "framework/settings_store.h"
 #include "framework/strings.h"
 #include "platform/platform.h"
@@ -73,6 +75,7 @@ int runQuillion() {
   };
   platform::SettingsHive::setDamageReporter(warn);
   framework::SettingsStore::setNoticeReporter(warn);
+  framework::setIbwMethodChooser(adult::chooseIbwMethod);
   framework::loadSaveOptions();
   CQuillionDlg dialog;
   platform::currentPlatform().runModal(dialog);

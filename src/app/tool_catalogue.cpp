@@ -3,6 +3,7 @@
 #include "app/unavailable_page.h"
 #include "conversions/conversions_page.h"
 #include "framework/reference_pages.h"
+#include "parenteral/review_page.h"
 #include "labs/anemia_page.h"
 #include "labs/anion_gap_page.h"
 #include "labs/corrected_ca_na_page.h"
@@ -123,7 +124,7 @@ std::unique_ptr<platform::Form> makePage(const TabRecipe& tab) {
   if (tab.documentId != 0) {
     return std::make_unique<framework::CSTHtmlPage>(tab.documentId, std::string(tab.caption));
   }
-  if (tab.caption == "Reviews") return std::make_unique<framework::ReviewPage>();
+  if (tab.caption == "Reviews") return std::make_unique<parenteral::ReviewPage>();
   return std::make_unique<CUnavailablePage>(std::string(tab.caption));
 }
 

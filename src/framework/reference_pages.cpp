@@ -14,10 +14,6 @@ constexpr ControlDef kDocumentControls[] = {
     {"document", ControlKind::Html, "", 0, 0, 1, 1, platform::kStretch},
 };
 
-constexpr ControlDef kReviewControls[] = {
-    {"reviews", ControlKind::MultiLine, "", 0, 0, 1, 1, platform::kStretch | platform::kReadOnly},
-};
-
 void showDocument(platform::Form& form, int documentId) {
   auto& platform = platform::currentPlatform();
   platform.setWaitCursor(true);
@@ -45,14 +41,5 @@ ReferenceWindow::ReferenceWindow(int documentId)
 int ReferenceWindow::run() { return platform::currentPlatform().runModal(*this); }
 
 void ReferenceWindow::onInit() { showDocument(*this, documentId_); }
-
-std::string& reviewText() {
-  static std::string text;
-  return text;
-}
-
-ReviewPage::ReviewPage() : Form("Reviews", kReviewControls) {}
-
-void ReviewPage::onShown() { control("reviews").setText(reviewText()); }
 
 }  // namespace quillion::framework

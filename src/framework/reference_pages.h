@@ -1,4 +1,4 @@
-// Pages that show the program's reference documents, and the review page.
+// Pages that show the program's reference documents.
 #pragma once
 
 #include <string>
@@ -35,23 +35,6 @@ class ReferenceWindow : public platform::Form {
 
  private:
   int documentId_;
-};
-
-// The latest parenteral review text, shared by the review page.
-std::string& reviewText();
-
-// A read-only text page showing the review text each time it becomes the active tab.
-class ReviewPage : public platform::Form {
- public:
-  ReviewPage();
-  const std::string& caption() const { return caption_; }
-  void setCaption(std::string caption) { caption_ = std::move(caption); }
-
- protected:
-  void onShown() override;
-
- private:
-  std::string caption_ = "Reviews";
 };
 
 }  // namespace quillion::framework

@@ -5,8 +5,6 @@
 namespace quillion::framework {
 namespace {
 constexpr const char* kSection = "SaveOp";
-constexpr const char* kIbwCaptions[kIbwMethodCount] = {"IBW:Standard", "IBW:Devine",
-                                                       "IBW:Robinson", "IBW:Miller"};
 // A stored switch is 0 or 1; anything else is treated as set, as the program tests it.
 int asSwitch(int value) { return value != 0 ? 1 : 0; }
 }  // namespace
@@ -42,10 +40,6 @@ void storeSaveOptions() {
   store.writeText(kSection, "FN", o.fileName);
   store.writeInteger(kSection, "IM", o.ibwMethod);
   store.writeText(kSection, "HF", o.headerFile);
-}
-
-const char* ibwButtonCaption(int method) {
-  return kIbwCaptions[method >= 0 && method < kIbwMethodCount ? method : 0];
 }
 
 }  // namespace quillion::framework

@@ -26,7 +26,4 @@ void loadSaveOptions();
 // Writes them, in the order "AA", "OW", "IH", "IR", "PC", "FN", "IM", then "HF".
 void storeSaveOptions();
 
-// "IBW:Standard", "IBW:Devine", "IBW:Robinson" or "IBW:Miller".
-const char* ibwButtonCaption(int method);
-
 }  // namespace quillion::framework

@@ -1,6 +1,5 @@
 #include "framework/save_options_dialog.h"
 
-#include "adult/select_ibw_method_dialog.h"
 #include "framework/data_exchange.h"
 #include "framework/save_options.h"
 #include "platform/paths.h"
@@ -29,7 +28,14 @@ constexpr ControlDef kControls[] = {
     {"cancel", ControlKind::Button, "Cancel", 10, 1},
 };
 
+IbwMethodChooser& ibwMethodChooser() {
+  static IbwMethodChooser chooser;
+  return chooser;
+}
+
 }  // namespace
+
+void setIbwMethodChooser(IbwMethodChooser chooser) { ibwMethodChooser() = std::move(chooser); }
 
 SaveOptionsDialog::SaveOptionsDialog() : Dialog("Save Options", kControls) {
   const SaveOptions& o = saveOptions();
@@ -101,11 +107,11 @@ void SaveOptionsDialog::browseHeader() {
 }
 
 void SaveOptionsDialog::selectIbwMethod() {
-  adult::SelectIbwMethodDialog dialog(ibwMethod_);
-  if (dialog.runModal() != platform::kResultOk) return;
-  int method = dialog.method();
-  ibwMethod_ = method >= 0 && method < kIbwMethodCount ? method : 0;
-  control("ibw").setText(ibwButtonCaption(ibwMethod_));
+  if (!ibwMethodChooser()) return;
+  std::optional<IbwChoice> choice = ibwMethodChooser()(ibwMethod_);
+  if (!choice) return;
+  ibwMethod_ = choice->method;
+  control("ibw").setText(choice->caption);
 }
 
 bool SaveOptionsDialog::onOk() {
