@@ -25,7 +25,7 @@ constexpr ControlDef kControls[] = {
     {"tools", ControlKind::ListBox, "", 1, 0, 1, 1, platform::kStretch},
 };
 
-void runSheet(const ToolRecipe& recipe) {
+void runSheet(const Tool& recipe) {
   // Pages outlive the sheet that shows them: the sheet is destroyed first.
   std::vector<std::unique_ptr<platform::Form>> pages;
   for (const TabRecipe& tab : recipe.tabs) pages.push_back(makePage(tab));
@@ -42,7 +42,7 @@ CQuillionDlg::CQuillionDlg() : Form("Quillion", kControls) {}
 
 void CQuillionDlg::onInit() {
   platform::Control& list = control("tools");
-  for (const ToolRow& row : kToolCatalogue) list.addItem(std::string(row.title), row.id);
+  for (const Tool& tool : toolCatalogue()) list.addItem(std::string(tool.title), tool.id);
   list.setSelected(0);  // selecting here opens nothing
 }
 
@@ -58,14 +58,14 @@ void CQuillionDlg::onNotify(const platform::Notification& n) {
 }
 
 void launchTool(int toolId) {
-  if (toolId < 0 || toolId >= kToolCount) return;
-  const ToolRecipe& recipe = toolRecipe(toolId);
-  if (recipe.kind == ToolKind::Reference) {
-    framework::ReferenceWindow window(recipe.documentId);
+  const Tool* tool = findTool(toolId);
+  if (!tool) return;
+  if (tool->kind == ToolKind::Reference) {
+    framework::ReferenceWindow window(tool->documentId);
     window.run();
     return;
   }
-  runSheet(recipe);
+  runSheet(*tool);
 }
 
 int runQuillion() {

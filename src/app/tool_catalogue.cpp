@@ -55,69 +55,53 @@ constexpr TabRecipe kLymphocytes[] = {
 constexpr TabRecipe kCorrectedCaNa[] = {{"Corrected Ca & Na", make<labs::CCorrectedCaNaPage>},
                                         {"Notes", nullptr, 206}};
 
-const ToolRecipe kRecipes[kToolCount] = {
-    {ToolKind::Sheet, "Mifflin-St.Jeor", 0, kMifflin},
-    {ToolKind::Sheet, "Adult Assessment", 0, kHarris},
-    {ToolKind::Sheet, "Ireton-Jones", 0, kIreton},
-    {ToolKind::Sheet, "Kcal per Kg", 0, kKcalKg},
-    {ToolKind::Reference, "", 181, {}},
-    {ToolKind::Sheet, "Enteral", 0, kEnteral},
-    {ToolKind::Sheet, "Enteral, Peds", 0, kEnteral},
-    {ToolKind::Parenteral, "Parenteral", 0, kParenteral},
-    {ToolKind::Sheet, "Renal Exchanges", 0, kRenal},
-    {ToolKind::Sheet, "Diabetic Exchange", 0, kDiabetic},
-    {ToolKind::Sheet, "Pediatric - 0 to 36", 0, kInfant},
-    {ToolKind::Sheet, "Pediatric - 2 to 20", 0, kChild},
-    {ToolKind::Sheet, "Conversions", 0, kConversions},
-    {ToolKind::Sheet, "Nitrogen Balance", 0, kNitrogen},
-    {ToolKind::Reference, "", 200, {}},
-    {ToolKind::Reference, "", 167, {}},
-    {ToolKind::Reference, "", 161, {}},
-    {ToolKind::Reference, "", 166, {}},
-    {ToolKind::Reference, "", 165, {}},
-    {ToolKind::Sheet, "Creatinine/GFR", 0, kCreatinine},
-    {ToolKind::Sheet, "Anion Gap", 0, kAnionGap},
-    {ToolKind::Sheet, "Fractional Excretion Of Sodium", 0, kFena},
-    {ToolKind::Sheet, "Serum Osmolality", 0, kOsmolality},
-    {ToolKind::Sheet, "Weight Change", 0, kWeightChange},
-    {ToolKind::Sheet, "Anemia Assessment", 0, kAnemia},
-    {ToolKind::Sheet, "Total Lymphocyte Count", 0, kLymphocytes},
-    {ToolKind::Sheet, "Corrected Ca & Na", 0, kCorrectedCaNa},
+// The main list, in its order; each row's id is its position.
+constexpr Tool kTools[kToolCount] = {
+    {0, "Mifflin-St.Jeor Adult Assessment", ToolKind::Sheet, "Mifflin-St.Jeor", 0, kMifflin},
+    {1, "Harris-Benedict Adult Assessment", ToolKind::Sheet, "Adult Assessment", 0, kHarris},
+    {2, "Ireton-Jones Adult Assessment", ToolKind::Sheet, "Ireton-Jones", 0, kIreton},
+    {3, "Kcal per Kg Assessment", ToolKind::Sheet, "Kcal per Kg", 0, kKcalKg},
+    {4, "Indirect Calorimetry", ToolKind::Reference, "", 181},
+    {5, "Enteral", ToolKind::Sheet, "Enteral", 0, kEnteral},
+    {6, "Enteral, Pediatric", ToolKind::Sheet, "Enteral, Peds", 0, kEnteral},
+    {7, "Parenteral", ToolKind::Sheet, "Parenteral", 0, kParenteral},
+    {8, "Renal Meal Planning", ToolKind::Sheet, "Renal Exchanges", 0, kRenal},
+    {9, "Diabetic Exchanges", ToolKind::Sheet, "Diabetic Exchange", 0, kDiabetic},
+    {10, "Pediatric - 0 to 36 Months", ToolKind::Sheet, "Pediatric - 0 to 36", 0, kInfant},
+    {11, "Pediatric - 2 to 20 Years", ToolKind::Sheet, "Pediatric - 2 to 20", 0, kChild},
+    {12, "Conversions", ToolKind::Sheet, "Conversions", 0, kConversions},
+    {13, "Nitrogen Balance", ToolKind::Sheet, "Nitrogen Balance", 0, kNitrogen},
+    {14, "Lab Values", ToolKind::Reference, "", 200},
+    {15, "Types of insulin", ToolKind::Reference, "", 167},
+    {16, "Diabetes Laboratory Assessment", ToolKind::Reference, "", 161},
+    {17, "Oral Hypoglycemic Agents", ToolKind::Reference, "", 166},
+    {18, "Insulin Pumps", ToolKind::Reference, "", 165},
+    {19, "Creatinine Clearance - GFR (Renal)", ToolKind::Sheet, "Creatinine/GFR", 0, kCreatinine},
+    {20, "Anion Gap", ToolKind::Sheet, "Anion Gap", 0, kAnionGap},
+    {21, "Fractional Excretion of Sodium", ToolKind::Sheet, "Fractional Excretion Of Sodium", 0,
+     kFena},
+    {22, "Serum Osmolality", ToolKind::Sheet, "Serum Osmolality", 0, kOsmolality},
+    {23, "Percent Weight Change", ToolKind::Sheet, "Weight Change", 0, kWeightChange},
+    {24, "Anemia Assessment", ToolKind::Sheet, "Anemia Assessment", 0, kAnemia},
+    {25, "Total Lymphocyte Count", ToolKind::Sheet, "Total Lymphocyte Count", 0, kLymphocytes},
+    {26, "Corrected Calcium and Sodium", ToolKind::Sheet, "Corrected Ca & Na", 0, kCorrectedCaNa},
 };
+
+constexpr bool idsArePositions() {
+  for (int i = 0; i < kToolCount; ++i) {
+    if (kTools[i].id != i) return false;
+  }
+  return true;
+}
+static_assert(idsArePositions(), "a tool's id is its row in the main list");
 
 }  // namespace
 
-const std::array<ToolRow, kToolCount> kToolCatalogue = {{
-    {0, "Mifflin-St.Jeor Adult Assessment"},
-    {1, "Harris-Benedict Adult Assessment"},
-    {2, "Ireton-Jones Adult Assessment"},
-    {3, "Kcal per Kg Assessment"},
-    {4, "Indirect Calorimetry"},
-    {5, "Enteral"},
-    {6, "Enteral, Pediatric"},
-    {7, "Parenteral"},
-    {8, "Renal Meal Planning"},
-    {9, "Diabetic Exchanges"},
-    {10, "Pediatric - 0 to 36 Months"},
-    {11, "Pediatric - 2 to 20 Years"},
-    {12, "Conversions"},
-    {13, "Nitrogen Balance"},
-    {14, "Lab Values"},
-    {15, "Types of insulin"},
-    {16, "Diabetes Laboratory Assessment"},
-    {17, "Oral Hypoglycemic Agents"},
-    {18, "Insulin Pumps"},
-    {19, "Creatinine Clearance - GFR (Renal)"},
-    {20, "Anion Gap"},
-    {21, "Fractional Excretion of Sodium"},
-    {22, "Serum Osmolality"},
-    {23, "Percent Weight Change"},
-    {24, "Anemia Assessment"},
-    {25, "Total Lymphocyte Count"},
-    {26, "Corrected Calcium and Sodium"},
-}};
+std::span<const Tool> toolCatalogue() { return kTools; }
 
-const ToolRecipe& toolRecipe(int toolId) { return kRecipes[toolId]; }
+const Tool* findTool(int toolId) {
+  return toolId >= 0 && toolId < kToolCount ? &kTools[toolId] : nullptr;
+}
 
 std::unique_ptr<platform::Form> makePage(const TabRecipe& tab) {
   if (tab.make) return tab.make();

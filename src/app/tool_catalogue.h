@@ -1,7 +1,6 @@
 // The 27 tools in list order, and how each tool's window is put together.
 #pragma once
 
-#include <array>
 #include <memory>
 #include <span>
 #include <string_view>
@@ -12,14 +11,7 @@ namespace quillion::app {
 
 inline constexpr int kToolCount = 27;
 
-struct ToolRow {
-  int id;
-  std::string_view title;
-};
-
-extern const std::array<ToolRow, kToolCount> kToolCatalogue;
-
-enum class ToolKind { Sheet, Reference, Parenteral };
+enum class ToolKind { Sheet, Reference };
 
 using PageMaker = std::unique_ptr<platform::Form> (*)();
 
@@ -31,14 +23,20 @@ struct TabRecipe {
   int documentId = 0;
 };
 
-struct ToolRecipe {
+// One tool of the main list: its row, and how its window is put together.
+struct Tool {
+  int id;
+  std::string_view title;    // the main list's text
   ToolKind kind;
   std::string_view caption;  // sheet caption
   int documentId = 0;        // reference window
-  std::span<const TabRecipe> tabs;
+  std::span<const TabRecipe> tabs = {};
 };
 
-const ToolRecipe& toolRecipe(int toolId);
+// The 27 tools in list order.
+std::span<const Tool> toolCatalogue();
+// The tool with that id, or nullptr.
+const Tool* findTool(int toolId);
 
 // Builds the pages of one opening of a sheet tool, in tab order.
 std::unique_ptr<platform::Form> makePage(const TabRecipe& tab);

@@ -229,10 +229,6 @@ int effectiveFromUnit(int category, int fromUnit) {
   return fromUnit;
 }
 
-int keptFromUnitAfterCategoryChange(int newCategory, int previousFromUnit) {
-  return effectiveFromUnit(newCategory, previousFromUnit);
-}
-
 double convertByFactor(double value, double fromFactor, double toFactor) {
   return value / fromFactor * toFactor;
 }

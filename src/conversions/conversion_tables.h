@@ -61,9 +61,8 @@ struct ConversionRow {
 // The result list: every unit of the category with its converted value as text.
 std::vector<ConversionRow> conversionRows(int category, int fromUnit, double value);
 
-// After a category change the page either selects a fixed position for the new
-// category (this table, by category position) or keeps the previous from-unit position
-// (keptFromUnitAfterCategoryChange: the first unit when the new list is shorter).
+// After a category change the page selects this fixed from-unit position of the new
+// category (by category position).
 inline constexpr std::array<int, kCategoryCount> kFromUnitAfterCategoryChange = {
     2, 2, 2, 2, 2, 2,  // Calcium .. Potassium
     1,                 // Salt
@@ -76,7 +75,5 @@ inline constexpr std::array<int, kCategoryCount> kFromUnitAfterCategoryChange = 
     1,                 // Volume - dry
     5,                 // Weight
 };
-
-int keptFromUnitAfterCategoryChange(int newCategory, int previousFromUnit);
 
 }  // namespace quillion::conversions

@@ -102,7 +102,15 @@ std::string formatInteger(std::string_view format, int value) {
   Conversion c = findConversion(format);
   if (c.begin == std::string_view::npos) return unescapePercents(format);
   std::string conversion(format.substr(c.begin, c.end - c.begin));
-  return unescapePercents(format.substr(0, c.begin)) + printfToString(conversion, value) +
+  // The value goes to printf only as the conversion asks for it: an int to "%d", a double
+  // to "%.1lf"; any other conversion stays as text.
+  std::string text = conversion;
+  if (std::string_view("diouxXc").find(conversion.back()) != std::string_view::npos) {
+    text = printfToString(conversion, value);
+  } else if (std::string_view("fFeEgGaA").find(conversion.back()) != std::string_view::npos) {
+    text = printfToString(conversion, static_cast<double>(value));
+  }
+  return unescapePercents(format.substr(0, c.begin)) + text +
          unescapePercents(format.substr(c.end));
 }
 

@@ -15,7 +15,8 @@ inline constexpr std::string_view kNoValue = "---";
 std::string formatValue(std::string_view format, double value);
 // The same with one value for each floating conversion, in order.
 std::string formatValues(std::string_view format, std::initializer_list<double> values);
-// format holds exactly one integer conversion ("%d", "%i").
+// format holds one conversion: an integer one ("%d", "%i") takes the value as it is, a
+// floating one ("%.1lf") takes it as a double; any other is left as text.
 std::string formatInteger(std::string_view format, int value);
 // Each "%s" of format takes the next text, in order; "%%" is a percent sign.
 std::string formatText(std::string_view format, std::string_view text);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "framework/format.h"
+#include "framework/strings.h"
 
 namespace quillion::labs {
 
@@ -23,11 +24,11 @@ WeightChangeIndication rateWeightChange(const WeightChangePeriod& period, double
 std::string_view indicationText(WeightChangeIndication indication) {
   switch (indication) {
     case WeightChangeIndication::Bordering:
-      return kBorderingText;
+      return framework::loadString(framework::kStringBordering);
     case WeightChangeIndication::Significant:
-      return kSignificantText;
+      return framework::loadString(framework::kStringSignificant);
     case WeightChangeIndication::Severe:
-      return kSevereText;
+      return framework::loadString(framework::kStringSevere);
     case WeightChangeIndication::None:
       break;
   }

@@ -32,10 +32,7 @@ inline constexpr std::array<WeightChangePeriod, 4> kWeightChangePeriods = {{
 
 enum class WeightChangeIndication { None, Bordering, Significant, Severe };
 
-// String resources 1045, 1047 and 1049; no indication is a single blank.
-inline constexpr std::string_view kBorderingText = "Bordering";
-inline constexpr std::string_view kSignificantText = "Significant";
-inline constexpr std::string_view kSevereText = "Severe";
+// The indications are string resources 1045, 1047 and 1049; no indication is a blank.
 inline constexpr std::string_view kNoIndicationText = " ";
 
 // A begin weight at most this is too small to give a percentage.

@@ -404,7 +404,7 @@ TEST(ConversionTablesTest, FromUnitAfterCategoryChange) {
   }
   EXPECT_EQ(kConversionCategories[kEnergy].units[10].name, "joule");
 
-  // Keeping the previous position: the first unit when the new list is shorter.
+  // A stored from-unit position beyond its category's list counts as the first unit.
   struct Case {
     int newCategory;
     int previous;
@@ -417,7 +417,7 @@ TEST(ConversionTablesTest, FromUnitAfterCategoryChange) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(testing::Message() << c.newCategory << " after " << c.previous);
-    EXPECT_EQ(keptFromUnitAfterCategoryChange(c.newCategory, c.previous), c.expected);
+    EXPECT_EQ(effectiveFromUnit(c.newCategory, c.previous), c.expected);
   }
 }
 

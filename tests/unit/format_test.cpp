@@ -35,12 +35,32 @@ TEST(Format, ValuesInPageFormats) {
   EXPECT_EQ(formatValues("1 Week  Begin = %.1lf --> End %.1lf", {150.0, 142.46}),
             "1 Week  Begin = 150.0 --> End 142.5");
   EXPECT_EQ(formatValues("%.1lf%% of %.0lf", {inf, 7.0}), "---% of 7");
-  EXPECT_EQ(formatInteger("%d Reviews", 3), "3 Reviews");
   EXPECT_EQ(formatText("Corrected Calcium = %s", "9.60"), "Corrected Calcium = 9.60");
   EXPECT_EQ(formatText("100%% %s", "x"), "100% x");
   // A text holding a percent sign and a tab goes in as it is.
   EXPECT_EQ(formatTexts("Percent Change : %s \t Indication : %s", {"-5.0%", "Significant"}),
             "Percent Change : -5.0% \t Indication : Significant");
+}
+
+TEST(Format, IntegersFollowTheConversionTheyAreGiven) {
+  // An int handed to a floating conversion once printed "Age = 0.0 years".
+  struct Case {
+    const char* format;
+    int value;
+    const char* text;
+  };
+  const Case cases[] = {
+      {"%d Reviews", 3, "3 Reviews"},
+      {"Age = %i years", -2, "Age = -2 years"},
+      {"Age = %.1lf years", 42, "Age = 42.0 years"},
+      {"%5.2f%%", 7, " 7.00%"},
+      {"Units %s", 1, "Units %s"},
+      {"no conversion 100%%", 1, "no conversion 100%"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.format);
+    EXPECT_EQ(formatInteger(c.format, c.value), c.text);
+  }
 }
 
 TEST(Format, NumberBoxShowsFifteenSignificantDigits) {
