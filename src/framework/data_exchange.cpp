@@ -47,18 +47,6 @@ double* DataExchange::numberFor(std::string_view id) {
   return nullptr;
 }
 
-std::vector<Control*> DataExchange::radioGroup(std::string_view firstId) {
-  std::vector<Control*> group;
-  bool inGroup = false;
-  for (const auto& control : form_.controls()) {
-    if (control->id() == firstId) inGroup = true;
-    if (!inGroup) continue;
-    if (!group.empty() && (control->def().flags & platform::kGroup)) break;
-    if (control->kind() == ControlKind::Radio) group.push_back(control.get());
-  }
-  return group;
-}
-
 void DataExchange::toControls() {
   for (auto& b : bindings_) {
     Control& control = form_.control(b.id);
@@ -73,7 +61,7 @@ void DataExchange::toControls() {
         control.setChecked(*static_cast<int*>(b.member) != 0);
         break;
       case Kind::Radio: {
-        auto group = radioGroup(b.id);
+        auto group = form_.radioGroup(control);
         int index = *static_cast<int*>(b.member);
         for (std::size_t i = 0; i < group.size(); ++i) {
           group[i]->setChecked(static_cast<int>(i) == index);
@@ -122,7 +110,7 @@ bool DataExchange::fromControls(bool* numbersChanged) {
         *static_cast<int*>(b.member) = control.checked() ? 1 : 0;
         break;
       case Kind::Radio: {
-        auto group = radioGroup(b.id);
+        auto group = form_.radioGroup(control);
         int index = -1;
         for (std::size_t i = 0; i < group.size(); ++i) {
           if (group[i]->checked()) index = static_cast<int>(i);

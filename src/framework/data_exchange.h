@@ -41,7 +41,6 @@ class DataExchange {
     double minimum = 0;
     double maximum = 0;
   };
-  std::vector<platform::Control*> radioGroup(std::string_view firstId);
 
   platform::Form& form_;
   std::vector<Binding> bindings_;

@@ -54,17 +54,7 @@ void Platform::userType(Control& edit, std::string text) {
 void Platform::userClick(Control& control) {
   if (control.kind() == ControlKind::Check) control.setChecked(!control.checked());
   if (control.kind() == ControlKind::Radio) {
-    // Clear the other buttons of the group, which runs from its kGroup button to the next.
-    Form& form = control.form();
-    const auto& all = form.controls();
-    std::size_t index = 0;
-    while (index < all.size() && all[index].get() != &control) ++index;
-    std::size_t first = index;
-    while (first > 0 && !(all[first]->def().flags & kGroup)) --first;
-    for (std::size_t i = first; i < all.size(); ++i) {
-      if (i > first && (all[i]->def().flags & kGroup)) break;
-      if (all[i]->kind() == ControlKind::Radio) all[i]->setChecked(i == index);
-    }
+    for (Control* other : control.form().radioGroup(control)) other->setChecked(other == &control);
   }
   control.form().notify({Event::Clicked, control.id()});
 }

@@ -38,6 +38,21 @@ Control& Form::control(std::string_view id) {
   return *found;
 }
 
+std::vector<Control*> Form::radioGroup(const Control& member) const {
+  std::size_t index = 0;
+  while (index < controls_.size() && controls_[index].get() != &member) ++index;
+  if (index == controls_.size()) return {};
+  auto startsGroup = [&](std::size_t i) { return (controls_[i]->def().flags & kGroup) != 0; };
+  std::size_t head = index;
+  while (head > 0 && !startsGroup(head)) --head;
+  std::vector<Control*> group;
+  for (std::size_t i = head; i < controls_.size(); ++i) {
+    if (i > head && startsGroup(i)) break;
+    if (controls_[i]->kind() == ControlKind::Radio) group.push_back(controls_[i].get());
+  }
+  return group;
+}
+
 void Form::focus(std::string_view id) {
   Control* target = find(id);
   if (!target) return;

@@ -91,6 +91,10 @@ class Form : public Window {
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
   void addControls(std::span<const ControlDef> controls);
 
+  // The radio buttons of the group a control belongs to: the group runs from the kGroup
+  // control at or before it up to the next kGroup control.
+  std::vector<Control*> radioGroup(const Control& member) const;
+
   void focus(std::string_view id);
   std::string_view focused() const { return focused_; }
 

@@ -16,7 +16,6 @@ namespace {
 // Reference pages want their viewer inset by 4 pixels; every form shares that margin.
 constexpr int kFormMargin = 4;
 
-bool startsGroup(const Control& control) { return (control.def().flags & kGroup) != 0; }
 
 }  // namespace
 
@@ -60,24 +59,8 @@ ControlBinding* FormView::binding(const Control& control) {
   return found == byControl_.end() ? nullptr : found->second;
 }
 
-std::size_t FormView::groupHead(std::size_t index) const {
-  const auto& controls = form_.controls();
-  while (index > 0 && !startsGroup(*controls[index])) --index;
-  return index;
-}
-
 std::vector<Control*> FormView::radioGroupOf(const Control& control) const {
-  const auto& controls = form_.controls();
-  std::size_t index = 0;
-  while (index < controls.size() && controls[index].get() != &control) ++index;
-  if (index == controls.size()) return {};
-  std::vector<Control*> group;
-  const std::size_t head = groupHead(index);
-  for (std::size_t i = head; i < controls.size(); ++i) {
-    if (i > head && startsGroup(*controls[i])) break;
-    if (controls[i]->kind() == ControlKind::Radio) group.push_back(controls[i].get());
-  }
-  return group;
+  return form_.radioGroup(control);
 }
 
 void FormView::addNewControls() {
@@ -88,7 +71,7 @@ void FormView::addNewControls() {
     Control& control = *controls[i];
     QButtonGroup* group = nullptr;
     if (control.kind() == ControlKind::Radio) {
-      QButtonGroup*& shared = radioGroups_[groupHead(i)];
+      QButtonGroup*& shared = radioGroups_[form_.radioGroup(control).front()];
       if (!shared) {
         shared = new QButtonGroup(content_);
         shared->setExclusive(true);

@@ -56,7 +56,6 @@ class FormView : public QWidget, public WindowView {
   void layOut(std::size_t first);
   void updateStretch();
   void updateTabOrder();
-  std::size_t groupHead(std::size_t index) const;
 
   Form& form_;
   QScrollArea* scroll_;
@@ -65,7 +64,7 @@ class FormView : public QWidget, public WindowView {
   QGridLayout* grid_;
   std::vector<std::unique_ptr<ControlBinding>> bindings_;  // in the form's control order
   std::unordered_map<const Control*, ControlBinding*> byControl_;
-  std::map<std::size_t, QButtonGroup*> radioGroups_;  // by the index of the group's head
+  std::map<const Control*, QButtonGroup*> radioGroups_;  // by the group's first button
 };
 
 }  // namespace quillion::platform::qt
