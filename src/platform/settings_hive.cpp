@@ -310,8 +310,7 @@ bool SettingsHive::Db::settle(SettingsHive& hive, int code) {
     // The file was deleted or moved away under the open connection: open it anew next
     // time instead of failing every write from now on.
     if (failure == SQLITE_READONLY_DBMOVED) {
-      delete hive.db_;
-      hive.db_ = nullptr;
+      hive.db_.reset();
     }
     return false;
   }
@@ -321,7 +320,7 @@ bool SettingsHive::Db::settle(SettingsHive& hive, int code) {
 
 SettingsHive::SettingsHive(std::string databasePath) : path_(std::move(databasePath)) {}
 
-SettingsHive::~SettingsHive() { delete db_; }
+SettingsHive::~SettingsHive() = default;
 
 bool SettingsHive::ensureOpen() {
   lastCallBusy_ = false;
@@ -332,11 +331,10 @@ bool SettingsHive::ensureOpen() {
     int moved = 0;
     if (sqlite3_file_control(db_->handle, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK &&
         moved != 0) {
-      delete db_;
-      db_ = nullptr;
+      db_.reset();
     }
   }
-  if (!db_) db_ = new Db;
+  if (!db_) db_ = std::make_unique<Db>();
   Db& db = *db_;
   db.beginCall();
   if (!db.handle) {
@@ -364,8 +362,7 @@ bool SettingsHive::ensureOpen() {
 
 void SettingsHive::reportDamage(const std::string& detail) {
   usable_ = false;
-  delete db_;
-  db_ = nullptr;
+  db_.reset();
   if (reported_) return;
   reported_ = true;
   const std::string text = "The settings file " + path_ + " is damaged or unreadable (" + detail +

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -59,7 +60,7 @@ class SettingsHive {
   void reportDamage(const std::string& detail);
 
   std::string path_;
-  Db* db_ = nullptr;
+  std::unique_ptr<Db> db_;
   bool usable_ = true;
   bool reported_ = false;
   bool lastCallBusy_ = false;
