@@ -18,7 +18,7 @@ constexpr ControlDef kControls[] = {
      platform::kHeading},
     {"rbcLabel", ControlKind::Label, "Red Blood Cell Count:", 1, 0},
     {"rbc", ControlKind::Edit, "", 1, 1},
-    {"rbcUnit", ControlKind::Label, "cells/uL", 1, 2},
+    {"rbcUnit", ControlKind::Label, "million/uL", 1, 2},
     {"hct2Label", ControlKind::Label, "Hematocrit:", 2, 0},
     {"hct2", ControlKind::Edit, "", 2, 1},
     {"hct2Unit", ControlKind::Label, "%", 2, 2},
@@ -33,11 +33,12 @@ constexpr ControlDef kControls[] = {
     {"mchc", ControlKind::Label, "", 7, 0, 1, 3},
     {"transferrinGroup", ControlKind::Label, "% Transferrin Saturation", 8, 0, 1, 3,
      platform::kHeading},
-    {"tibcLabel", ControlKind::Label, "Total Iron Building Capacity:", 9, 0},
+    {"tibcLabel", ControlKind::Label, "Total Iron Binding Capacity:", 9, 0},
     {"tibc", ControlKind::Edit, "", 9, 1},
-    {"tibcUnit", ControlKind::Label, "mg/dL", 9, 2},
+    {"tibcUnit", ControlKind::Label, "ug/dL", 9, 2},
     {"silLabel", ControlKind::Label, "Serum Iron Level:", 10, 0},
     {"sil", ControlKind::Edit, "", 10, 1},
+    {"silUnit", ControlKind::Label, "ug/dL", 10, 2},
     {"transferrin", ControlKind::Label, "", 11, 0, 1, 3},
 };
 
