@@ -114,8 +114,10 @@ constexpr std::array<ConversionUnit, 9> kMassUnits = {{
     {"pound", 0.002204622622, "%.3lf"},
 }};
 
-// Per liter. The ladle and scoop factors are the program's own, used as they stand
-// (the "scoop #20" factor among them).
+// Per liter. Kitchen utensils hold their nominal capacities: a scoop numbered N holds
+// 1/N US quart (N x 1.056688209 per liter), a ladle of N oz holds N US fluid ounces
+// (33.8140227 / N per liter). The products are written out as exact decimals. Unit names
+// stay as the list has always shown them ("ladel" among them).
 constexpr std::array<ConversionUnit, 43> kWetVolumeUnits = {{
     {"cc", 1000, kSixDecimals},
     {"ccf", 0.0003531466672, kSixDecimals},
@@ -133,11 +135,11 @@ constexpr std::array<ConversionUnit, 43> kWetVolumeUnits = {{
     {"gallon (US)", 0.2641720524, kSixDecimals},
     {"hectoliter", 0.01, kSixDecimals},
     {"inch-cubed", 61.02374409, kSixDecimals},
-    {"ladel 1 oz", 0.52834410475, kSixDecimals},
-    {"ladel 2 oz", 1.0566882095, kSixDecimals},
-    {"ladel 4 oz", 2.113376419, kSixDecimals},
-    {"ladel 6 oz", 3.1700646285000005, kSixDecimals},
-    {"ladel 8 oz", 4.226752838, kSixDecimals},
+    {"ladel 1 oz", 33.8140227, kSixDecimals},
+    {"ladel 2 oz", 16.90701135, kSixDecimals},
+    {"ladel 4 oz", 8.453505675, kSixDecimals},
+    {"ladel 6 oz", 5.63567045, kSixDecimals},
+    {"ladel 8 oz", 4.2267528375, kSixDecimals},
     {"liter", 1, kSixDecimals},
     {"meter-cubed", 0.001, kSixDecimals},
     {"milliliter", 1000, kSixDecimals},
@@ -147,13 +149,13 @@ constexpr std::array<ConversionUnit, 43> kWetVolumeUnits = {{
     {"pint (US)", 2.113376419, kSixDecimals},
     {"quart (UK)", 0.8798769386, kSixDecimals},
     {"quart (US)", 1.056688209, kSixDecimals},
-    {"scoop #6", 2.8178352253333334, kSixDecimals},
-    {"scoop #8", 2.113376419, kSixDecimals},
-    {"scoop #10", 1.5850323142500002, kSixDecimals},
-    {"scoop #12", 1.4089176126666667, kSixDecimals},
-    {"scoop #16", 1.0566882095, kSixDecimals},
-    {"scoop #20", 216.40974528, kSixDecimals},
-    {"scoop #30", 0.52834410475, kSixDecimals},
+    {"scoop #6", 6.340129254, kSixDecimals},
+    {"scoop #8", 8.453505672, kSixDecimals},
+    {"scoop #10", 10.56688209, kSixDecimals},
+    {"scoop #12", 12.680258508, kSixDecimals},
+    {"scoop #16", 16.907011344, kSixDecimals},
+    {"scoop #20", 21.13376418, kSixDecimals},
+    {"scoop #30", 31.70064627, kSixDecimals},
     {"stere", 0.001, kSixDecimals},
     {"tablespoon (UK)", 56.31212407, kSixDecimals},
     {"tablespoon (US)", 67.6280454, kSixDecimals},
@@ -166,22 +168,22 @@ constexpr std::array<ConversionUnit, 43> kWetVolumeUnits = {{
 constexpr std::array<ConversionUnit, 18> kDryVolumeUnits = {{
     {"bushel", 0.02837759326, kSixDecimals},
     {"cup (US)", 4.226752838, kSixDecimals},
-    {"ladel 1 oz", 0.52834410475, kSixDecimals},
-    {"ladel 2 oz", 1.0566882095, kSixDecimals},
-    {"ladel 4 oz", 2.113376419, kSixDecimals},
-    {"ladel 6 oz", 3.1700646285000005, kSixDecimals},
-    {"ladel 8 oz", 4.226752838, kSixDecimals},
+    {"ladel 1 oz", 33.8140227, kSixDecimals},
+    {"ladel 2 oz", 16.90701135, kSixDecimals},
+    {"ladel 4 oz", 8.453505675, kSixDecimals},
+    {"ladel 6 oz", 5.63567045, kSixDecimals},
+    {"ladel 8 oz", 4.2267528375, kSixDecimals},
     {"liter", 1, kSixDecimals},
     {"peck", 0.113510373, kSixDecimals},
     {"pint", 1.816165968, kSixDecimals},
     {"quart", 0.9080829842, kSixDecimals},
-    {"scoop #6", 2.8178352253333334, kSixDecimals},
-    {"scoop #8", 2.113376419, kSixDecimals},
-    {"scoop #10", 1.5850323142500002, kSixDecimals},
-    {"scoop #12", 1.4089176126666667, kSixDecimals},
-    {"scoop #16", 1.0566882095, kSixDecimals},
-    {"scoop #20", 216.40974528, kSixDecimals},
-    {"scoop #30", 0.52834410475, kSixDecimals},
+    {"scoop #6", 6.340129254, kSixDecimals},
+    {"scoop #8", 8.453505672, kSixDecimals},
+    {"scoop #10", 10.56688209, kSixDecimals},
+    {"scoop #12", 12.680258508, kSixDecimals},
+    {"scoop #16", 16.907011344, kSixDecimals},
+    {"scoop #20", 21.13376418, kSixDecimals},
+    {"scoop #30", 31.70064627, kSixDecimals},
 }};
 
 constexpr std::array<ConversionUnit, 5> kTemperatureUnits = {{

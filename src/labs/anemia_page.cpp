@@ -17,7 +17,7 @@ constexpr ControlDef kControls[] = {
     heading("mcvGroup", "MCV - Mean Corpuscular Volume ", 0, 0).span(3),
     label("rbcLabel", "Red Blood Cell Count:", 1, 0),
     edit("rbc", 1, 1),
-    label("rbcUnit", "cells/uL", 1, 2),
+    label("rbcUnit", "million/uL", 1, 2),
     label("hct2Label", "Hematocrit:", 2, 0),
     edit("hct2", 2, 1),
     label("hct2Unit", "%", 2, 2),
@@ -31,11 +31,12 @@ constexpr ControlDef kControls[] = {
     label("hgbUnit", "g/dL", 6, 2),
     label("mchc", "", 7, 0).span(3),
     heading("transferrinGroup", "% Transferrin Saturation", 8, 0).span(3),
-    label("tibcLabel", "Total Iron Building Capacity:", 9, 0),
+    label("tibcLabel", "Total Iron Binding Capacity:", 9, 0),
     edit("tibc", 9, 1),
-    label("tibcUnit", "mg/dL", 9, 2),
+    label("tibcUnit", "ug/dL", 9, 2),
     label("silLabel", "Serum Iron Level:", 10, 0),
     edit("sil", 10, 1),
+    label("silUnit", "ug/dL", 10, 2),
     label("transferrin", "", 11, 0).span(3),
 };
 

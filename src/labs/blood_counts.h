@@ -6,10 +6,12 @@
 
 namespace quillion::labs {
 
-// Result label formats of the anemia lab values page.
-inline constexpr std::string_view kMcvFormat = "MCV= %.1lf mm3";
+// Result label formats of the anemia lab values page. With the red cell count in millions
+// per microliter the MCV is in femtoliters; the transferrin result is a saturation in
+// percent (TIBC and serum iron in the same unit, ug/dL).
+inline constexpr std::string_view kMcvFormat = "MCV= %.1lf fL";
 inline constexpr std::string_view kMchcFormat = "MCHC= %.1lf %%";
-inline constexpr std::string_view kTransferrinFormat = "Transferrin= %.1lf mg/dL";
+inline constexpr std::string_view kTransferrinFormat = "Transferrin saturation= %.1lf %%";
 
 // Result label format of the total lymphocyte count page.
 inline constexpr std::string_view kTlcFormat = "TLC= %.1lf mm3";

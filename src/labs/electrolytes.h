@@ -18,9 +18,15 @@ constexpr double adjustedCalcium(double calcium, double albumin) {
   return (4.0 - albumin) * 0.8 + calcium;
 }
 
-// glucose x 0.016 + sodium; glucose is not reduced by a baseline first.
+// Glucose (mg/dL) above this draws water out of cells and dilutes serum sodium.
+inline constexpr double kSodiumCorrectionGlucoseBaseline = 100.0;
+
+// Sodium (mEq/L) corrected for high glucose (mg/dL): 1.6 mEq/L for each 100 mg/dL of
+// glucose above 100 mg/dL, sodium + 0.016 x (glucose - 100); at or below 100 mg/dL the
+// sodium needs no correction.
 constexpr double correctedSodium(double glucose, double sodium) {
-  return glucose * 0.016 + sodium;
+  if (glucose <= kSodiumCorrectionGlucoseBaseline) return sodium;
+  return sodium + 0.016 * (glucose - kSodiumCorrectionGlucoseBaseline);
 }
 
 // (Na + K) x 2 + glucose x 1/18 + BUN x 1/2.8, left to right.

@@ -40,3 +40,13 @@ set CP Uni integer 2
 dopen 12
 dump
 cancel
+# kitchen utensils hold their nominal capacities: one liter fills 16.907011 of scoop #16,
+# and one scoop #16 is a quarter of a US cup (59.147059 mL)
+dopen 12
+choose category 15
+choose unit 21
+type value "1"
+dump
+choose unit 34
+dump
+cancel

@@ -17,5 +17,8 @@ get CCS NA number
 dopen 26
 dump
 type na "140"
+# at or below 100 mg/dL of glucose the sodium needs no correction
+type glu "100"
+dump
 close
 get CCS NA number

@@ -51,19 +51,23 @@ std::string_view formatOf(Index index) {
 
 constexpr LabelCase kLabelCases[] = {
     {"typical MCHC", Index::Mchc, 36, 12, "MCHC= 33.3 %"},
-    {"typical MCV", Index::Mcv, 4.5, 40, "MCV= 88.9 mm3"},
-    {"typical transferrin", Index::Transferrin, 300, 90, "Transferrin= 30.0 mg/dL"},
+    {"typical MCV", Index::Mcv, 4.5, 40, "MCV= 88.9 fL"},
+    {"typical transferrin", Index::Transferrin, 300, 90, "Transferrin saturation= 30.0 %"},
     {"typical TLC", Index::Tlc, 8000, 20, "TLC= 1600.0 mm3"},
+    // Microcytosis and iron deficiency: RBC 5.0 million/uL with HCT 35 (70 fL); iron
+    // 40 ug/dL with TIBC 450 ug/dL (8.9 %).
+    {"microcytic MCV", Index::Mcv, 5.0, 35, "MCV= 70.0 fL"},
+    {"low transferrin saturation", Index::Transferrin, 450, 40, "Transferrin saturation= 8.9 %"},
     // First run of the anemia page: HCT 0, HGB 1, RBC 1, HCT2 0, TIBC 1, SIL 0.
     {"first-run MCHC has no value", Index::Mchc, 0, 1.0, "MCHC= --- %"},
-    {"first-run MCV", Index::Mcv, 1.0, 0, "MCV= 0.0 mm3"},
-    {"first-run transferrin", Index::Transferrin, 1.0, 0, "Transferrin= 0.0 mg/dL"},
+    {"first-run MCV", Index::Mcv, 1.0, 0, "MCV= 0.0 fL"},
+    {"first-run transferrin", Index::Transferrin, 1.0, 0, "Transferrin saturation= 0.0 %"},
     {"first-run TLC", Index::Tlc, 0, 0, "TLC= 0.0 mm3"},
     // A zero divisor leaves the index without a finite value, whatever the other input.
     {"MCHC zero over zero", Index::Mchc, 0, 0, "MCHC= --- %"},
-    {"MCV with no red cells", Index::Mcv, 0, 40, "MCV= --- mm3"},
+    {"MCV with no red cells", Index::Mcv, 0, 40, "MCV= --- fL"},
     {"transferrin with no binding capacity", Index::Transferrin, 0, 90,
-     "Transferrin= --- mg/dL"},
+     "Transferrin saturation= --- %"},
     {"TLC with a fractional count", Index::Tlc, 7777, 33, "TLC= 2566.4 mm3"},
 };
 

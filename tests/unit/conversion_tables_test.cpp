@@ -56,7 +56,8 @@ const std::vector<ExpectedUnit>& temperatureUnits() {
   return units;
 }
 
-// Transcribed from the program's unit lists. Temperature units have no factor (0 here,
+// Transcribed from the program's unit lists; the kitchen scoops and ladles hold their nominal
+// capacities (checked against milliliters below). Temperature units have no factor (0 here,
 // not compared).
 const std::vector<ExpectedCategory>& expectedCategories() {
   static const std::vector<ExpectedCategory> categories = {
@@ -141,11 +142,11 @@ const std::vector<ExpectedCategory>& expectedCategories() {
         {"gallon (US)", 0.2641720524},
         {"hectoliter", 0.01},
         {"inch-cubed", 61.02374409},
-        {"ladel 1 oz", 0.52834410475},
-        {"ladel 2 oz", 1.0566882095},
-        {"ladel 4 oz", 2.113376419},
-        {"ladel 6 oz", 3.1700646285000005},
-        {"ladel 8 oz", 4.226752838},
+        {"ladel 1 oz", 33.8140227},
+        {"ladel 2 oz", 16.90701135},
+        {"ladel 4 oz", 8.453505675},
+        {"ladel 6 oz", 5.63567045},
+        {"ladel 8 oz", 4.2267528375},
         {"liter", 1},
         {"meter-cubed", 0.001},
         {"milliliter", 1000},
@@ -155,13 +156,13 @@ const std::vector<ExpectedCategory>& expectedCategories() {
         {"pint (US)", 2.113376419},
         {"quart (UK)", 0.8798769386},
         {"quart (US)", 1.056688209},
-        {"scoop #6", 2.8178352253333334},
-        {"scoop #8", 2.113376419},
-        {"scoop #10", 1.5850323142500002},
-        {"scoop #12", 1.4089176126666667},
-        {"scoop #16", 1.0566882095},
-        {"scoop #20", 216.40974528},
-        {"scoop #30", 0.52834410475},
+        {"scoop #6", 6.340129254},
+        {"scoop #8", 8.453505672},
+        {"scoop #10", 10.56688209},
+        {"scoop #12", 12.680258508},
+        {"scoop #16", 16.907011344},
+        {"scoop #20", 21.13376418},
+        {"scoop #30", 31.70064627},
         {"stere", 0.001},
         {"tablespoon (UK)", 56.31212407},
         {"tablespoon (US)", 67.6280454},
@@ -171,22 +172,22 @@ const std::vector<ExpectedCategory>& expectedCategories() {
       {"Volume - dry",
        {{"bushel", 0.02837759326},
         {"cup (US)", 4.226752838},
-        {"ladel 1 oz", 0.52834410475},
-        {"ladel 2 oz", 1.0566882095},
-        {"ladel 4 oz", 2.113376419},
-        {"ladel 6 oz", 3.1700646285000005},
-        {"ladel 8 oz", 4.226752838},
+        {"ladel 1 oz", 33.8140227},
+        {"ladel 2 oz", 16.90701135},
+        {"ladel 4 oz", 8.453505675},
+        {"ladel 6 oz", 5.63567045},
+        {"ladel 8 oz", 4.2267528375},
         {"liter", 1},
         {"peck", 0.113510373},
         {"pint", 1.816165968},
         {"quart", 0.9080829842},
-        {"scoop #6", 2.8178352253333334},
-        {"scoop #8", 2.113376419},
-        {"scoop #10", 1.5850323142500002},
-        {"scoop #12", 1.4089176126666667},
-        {"scoop #16", 1.0566882095},
-        {"scoop #20", 216.40974528},
-        {"scoop #30", 0.52834410475}}},
+        {"scoop #6", 6.340129254},
+        {"scoop #8", 8.453505672},
+        {"scoop #10", 10.56688209},
+        {"scoop #12", 12.680258508},
+        {"scoop #16", 16.907011344},
+        {"scoop #20", 21.13376418},
+        {"scoop #30", 31.70064627}}},
       {"Weight", massUnits()},
   };
   return categories;
@@ -323,10 +324,7 @@ TEST(ConversionTablesTest, SingleRows) {
     std::string_view text;
   };
   constexpr Case kCases[] = {
-      {"scoop #20 per liter", kVolumeWet, 21, 1.0, 35, "216.409745"},
-      {"ladel 1 oz per liter", kVolumeWet, 21, 1.0, 16, "0.528344"},
       {"liter per US cup, dry", kVolumeDry, 1, 1.0, 7, "0.236588"},
-      {"dry scoop #20 per liter", kVolumeDry, 7, 1.0, 16, "216.409745"},
       // 3 / 2.777777778e-07 * 1000; 3 * 1000 / 2.777777778e-07 would end in ...136000.
       {"millijoule from kilowatt-hour", kEnergy, 14, 3.0, 18, "10799999999.136002"},
       {"Calcium mEq from mg", kCalcium, 2, 40.1, 1, "2.000000"},
@@ -336,6 +334,77 @@ TEST(ConversionTablesTest, SingleRows) {
     std::vector<ConversionRow> rows = conversionRows(c.category, c.fromUnit, c.value);
     ASSERT_LT(c.row, rows.size());
     EXPECT_EQ(rows[c.row].valueText, c.text);
+  }
+}
+
+// Kitchen scoops and ladles at their nominal capacities: a scoop numbered N holds 1/N US
+// quart (946.352946 mL), a ladle of N oz holds N US fluid ounces (29.5735295625 mL each).
+// Expected texts are those capacities, rounded to six decimals.
+TEST(ConversionTablesTest, ScoopsAndLadles) {
+  struct Case {
+    int category;
+    std::string_view from;  // one of this unit
+    std::string_view row;
+    std::string_view text;
+  };
+  constexpr Case kCases[] = {
+      // One liter is 1.056688209 US quarts, and one quart fills N of scoop #N.
+      {kVolumeWet, "liter", "scoop #6", "6.340129"},
+      {kVolumeWet, "liter", "scoop #8", "8.453506"},
+      {kVolumeWet, "liter", "scoop #10", "10.566882"},
+      {kVolumeWet, "liter", "scoop #12", "12.680259"},
+      {kVolumeWet, "liter", "scoop #16", "16.907011"},
+      {kVolumeWet, "liter", "scoop #20", "21.133764"},
+      {kVolumeWet, "liter", "scoop #30", "31.700646"},
+      // One liter is 33.8140227 US fluid ounces.
+      {kVolumeWet, "liter", "ladel 1 oz", "33.814023"},
+      {kVolumeWet, "liter", "ladel 2 oz", "16.907011"},
+      {kVolumeWet, "liter", "ladel 4 oz", "8.453506"},
+      {kVolumeWet, "liter", "ladel 6 oz", "5.635670"},
+      {kVolumeWet, "liter", "ladel 8 oz", "4.226753"},
+      // One utensil in milliliters.
+      {kVolumeWet, "scoop #6", "milliliter", "157.725491"},
+      {kVolumeWet, "scoop #8", "milliliter", "118.294118"},
+      {kVolumeWet, "scoop #10", "milliliter", "94.635295"},
+      {kVolumeWet, "scoop #12", "milliliter", "78.862746"},
+      {kVolumeWet, "scoop #16", "milliliter", "59.147059"},
+      {kVolumeWet, "scoop #20", "milliliter", "47.317647"},
+      {kVolumeWet, "scoop #30", "milliliter", "31.545098"},
+      {kVolumeWet, "ladel 1 oz", "milliliter", "29.573530"},
+      {kVolumeWet, "ladel 2 oz", "milliliter", "59.147059"},
+      {kVolumeWet, "ladel 4 oz", "milliliter", "118.294118"},
+      {kVolumeWet, "ladel 6 oz", "milliliter", "177.441177"},
+      {kVolumeWet, "ladel 8 oz", "milliliter", "236.588237"},
+      // A #16 scoop is a quarter cup, a #8 scoop half a cup; an 8 oz ladle is a cup.
+      {kVolumeWet, "scoop #16", "cup (US)", "0.250000"},
+      {kVolumeWet, "scoop #8", "cup (US)", "0.500000"},
+      {kVolumeWet, "ladel 8 oz", "cup (US)", "1.000000"},
+      {kVolumeWet, "scoop #8", "ladel 4 oz", "1.000000"},
+      {kVolumeWet, "ladel 2 oz", "tablespoon (US)", "4.000000"},
+      // The dry list holds the same utensils.
+      {kVolumeDry, "liter", "scoop #16", "16.907011"},
+      {kVolumeDry, "liter", "ladel 1 oz", "33.814023"},
+      {kVolumeDry, "scoop #16", "cup (US)", "0.250000"},
+      {kVolumeDry, "scoop #20", "liter", "0.047318"},
+      {kVolumeDry, "ladel 6 oz", "liter", "0.177441"},
+  };
+  for (const Case& c : kCases) {
+    const ConversionCategory& category =
+        kConversionCategories[static_cast<std::size_t>(c.category)];
+    SCOPED_TRACE(testing::Message() << category.name << ": 1 " << c.from << " in " << c.row);
+    auto position = [&](std::string_view name) {
+      for (std::size_t i = 0; i < category.units.size(); ++i) {
+        if (category.units[i].name == name) return i;
+      }
+      return category.units.size();
+    };
+    std::size_t from = position(c.from);
+    std::size_t row = position(c.row);
+    ASSERT_LT(from, category.units.size());
+    ASSERT_LT(row, category.units.size());
+    std::vector<ConversionRow> rows = conversionRows(c.category, static_cast<int>(from), 1.0);
+    ASSERT_EQ(rows.size(), category.units.size());
+    EXPECT_EQ(rows[row].valueText, c.text);
   }
 }
 

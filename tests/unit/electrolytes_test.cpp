@@ -52,14 +52,38 @@ struct CaNaCase {
 TEST(Electrolytes, CorrectedCalciumAndSodium) {
   const CaNaCase cases[] = {
       {0, 0, 0, 0, "3.20", "0.00"},  // first run
-      {8.0, 2.0, 500, 130, "9.60", "138.00"},
-      {9.0, 4.0, 100, 140, "9.00", "141.60"},  // no baseline is taken off the glucose
-      {8.5, 4.5, 1000, 125, "8.10", "141.00"},
+      {8.0, 2.0, 500, 130, "9.60", "136.40"},
+      {9.0, 4.0, 100, 140, "9.00", "140.00"},
+      {8.5, 4.5, 1000, 125, "8.10", "139.40"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.calciumText);
     EXPECT_EQ(formatValue("%.2lf", adjustedCalcium(c.calcium, c.albumin)), c.calciumText);
     EXPECT_EQ(formatValue("%.2lf", correctedSodium(c.glucose, c.sodium)), c.sodiumText);
+  }
+}
+
+// 1.6 mEq/L for each 100 mg/dL of glucose above 100 mg/dL; none at or below it.
+TEST(Electrolytes, CorrectedSodiumFromGlucoseAbove100) {
+  struct Case {
+    double glucose, sodium;
+    const char* text;
+  };
+  const Case cases[] = {
+      {500, 130, "136.40"},  // 130 + 1.6 x 4
+      {200, 135, "136.60"},
+      {1000, 125, "139.40"},
+      {600, 120, "128.00"},
+      {101, 140, "140.02"},  // 140.016
+      {100, 140, "140.00"},  // at the baseline: no correction
+      {90, 140, "140.00"},   // below it: not lowered
+      {0, 140, "140.00"},
+      {-50, 140, "140.00"},
+      {400, 0, "4.80"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "glucose " << c.glucose << ", sodium " << c.sodium);
+    EXPECT_EQ(formatValue("%.2lf", correctedSodium(c.glucose, c.sodium)), c.text);
   }
 }
 
