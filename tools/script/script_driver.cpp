@@ -1,5 +1,7 @@
 #include "script/script_driver.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -10,6 +12,7 @@
 #include "framework/save_options.h"
 #include "framework/settings_store.h"
 #include "platform/paths.h"
+#include "platform/text.h"
 
 namespace quillion::script {
 namespace {
@@ -60,6 +63,16 @@ std::string elementText(const std::string& html, const std::string& tag) {
   return html.substr(begin + 1, end - begin - 1);
 }
 
+// Blanks separate a line's words. A carriage return is one: a script written with
+// other line ends, or pasted, may carry one in the middle of a line.
+bool isScriptBlank(char ch) { return ch == ' ' || ch == '\t' || ch == '\r'; }
+
+// The line as the transcript echoes it: each carriage return shown as the blank it is.
+std::string echoed(std::string line) {
+  std::replace(line.begin(), line.end(), '\r', ' ');
+  return line;
+}
+
 bool parseInt(const std::string& text, int& value) {
   try {
     std::size_t used = 0;
@@ -82,11 +95,32 @@ std::string ScriptDriver::quoted(std::string_view text) const {
   return quote(shown);
 }
 
+std::optional<std::string> unreadableScriptLine(std::string_view line) {
+  const std::size_t malformed = platform::malformedUtf8At(line);
+  for (std::size_t i = 0; i < line.size() && i < malformed; ++i) {
+    char32_t code = static_cast<unsigned char>(line[i]);
+    if ((code & 0xC0) == 0x80) continue;  // inside a character begun before
+    // U+0080 to U+009F, the second set of control characters, are C2 80 to C2 9F.
+    if (code == 0xC2 && i + 1 < line.size()) {
+      const auto next = static_cast<unsigned char>(line[i + 1]);
+      if (next < 0xA0) code = next;
+    }
+    const bool control = (code < 0x20 && !isScriptBlank(line[i])) || (code >= 0x7F && code < 0xA0);
+    if (!control) continue;
+    char name[8];
+    std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(code));
+    return "control character " + std::string(name) + " at byte " + std::to_string(i + 1);
+  }
+  if (malformed != std::string_view::npos) return "not UTF-8 at byte " + std::to_string(malformed + 1);
+  return std::nullopt;
+}
+
 bool splitScriptLine(const std::string& line, std::vector<std::string>& words) {
   words.clear();
+  if (unreadableScriptLine(line)) return false;
   std::size_t i = 0;
   while (i < line.size()) {
-    if (line[i] == ' ' || line[i] == '\t') {
+    if (isScriptBlank(line[i])) {
       ++i;
       continue;
     }
@@ -105,20 +139,20 @@ bool splitScriptLine(const std::string& line, std::vector<std::string>& words) {
           char next = line[++i];
           word += next == 'n' ? '\n' : next == 't' ? '\t' : next;
         } else {
-          word += ch;
+          word += ch == '\r' ? ' ' : ch;
         }
       }
       if (!closed) return false;
       // A quoted argument is the last one.
-      while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) ++i;
+      while (i < line.size() && isScriptBlank(line[i])) ++i;
       if (i != line.size()) return false;
       words.push_back(std::move(word));
       return true;
     }
-    std::size_t end = line.find_first_of(" \t\r", i);
-    if (end == std::string::npos) end = line.size();
-    words.push_back(line.substr(i, end - i));
-    i = end;
+    auto end = std::find_if(line.begin() + static_cast<std::ptrdiff_t>(i), line.end(), isScriptBlank);
+    const auto next = static_cast<std::size_t>(end - line.begin());
+    words.push_back(line.substr(i, next - i));
+    i = next;
   }
   return true;
 }
@@ -133,18 +167,25 @@ void ScriptDriver::error(const std::string& text) {
 
 std::optional<ScriptDriver::Command> ScriptDriver::nextCommand(bool echo) {
   while (next_ < lines_.size()) {
+    commandLine_ = next_;
     const std::string& line = lines_[next_++];
-    auto first = line.find_first_not_of(" \t");
+    // A line that is not text is never echoed: it is named by its number instead. It is
+    // reported as it is passed over, whether or not the command after it is echoed.
+    if (auto fault = unreadableScriptLine(line)) {
+      error("line " + std::to_string(commandLine_ + 1) + " cannot be read: " + *fault);
+      continue;
+    }
+    auto first = line.find_first_not_of(" \t\r");
     if (first == std::string::npos || line[first] == '#') continue;
     std::vector<std::string> words;
     if (!splitScriptLine(line, words)) {
       if (!echo) return Command{"(malformed)", {}};
-      out_ << "> " << line << "\n";
+      out_ << "> " << echoed(line) << "\n";
       error("a quoted argument must be closed and come last");
       continue;
     }
     if (words.empty() || words[0][0] == '#') continue;
-    if (echo) out_ << "> " << line << "\n";
+    if (echo) out_ << "> " << echoed(line) << "\n";
     Command command{words[0], {words.begin() + 1, words.end()}};
     return command;
   }
@@ -159,16 +200,15 @@ bool ScriptDriver::needsProgram(const Command& c) const {
 int ScriptDriver::run() {
   platform::currentPlatform().setAutomation(this);
   for (;;) {
-    std::size_t mark = next_;
     auto command = nextCommand(false);
     if (!command) break;
+    // The command is taken again, echoed this time; what lay before it stays passed.
+    next_ = commandLine_;
     if (needsProgram(*command)) {
       // The program starts here; its main window takes this command and those after it.
-      next_ = mark;
       app::runQuillion();
       continue;
     }
-    next_ = mark;
     execute(*nextCommand(true));
   }
   platform::currentPlatform().setAutomation(nullptr);
