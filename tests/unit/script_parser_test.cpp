@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -150,6 +151,63 @@ TEST_F(ScriptDriverTest, AnUnreadableLineInsideAWindowIsAnError) {
             std::string::npos)
       << transcript;
   EXPECT_EQ(status_, 1);
+}
+
+TEST_F(ScriptDriverTest, ALogThatCannotBeReadIsAnError) {
+  struct Case {
+    std::string path;
+    std::string transcript;
+  };
+  const Case cases[] = {
+      {home_.string(), "error: log: \"" + home_.string() + "\" is a folder, not a file\n"},
+      // Opens, but every read fails (nothing is mapped at address 0).
+      {"/proc/self/mem", "error: log: cannot read \"/proc/self/mem\"\n"},
+      {(home_ / "none.txt").string(), "log: no file\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    framework::saveOptions().fileName = c.path;
+    EXPECT_EQ(run({"log", "get AGap NA number"}),
+              "> log\n" + c.transcript + "> get AGap NA number\nAGap NA missing\n");
+    EXPECT_EQ(status_, c.transcript.starts_with("error:") ? 1 : 0);
+  }
+}
+
+// Remembers what had been written each time the stream was flushed.
+class FlushRecorder : public std::stringbuf {
+ public:
+  std::vector<std::string> flushed;
+
+ protected:
+  int sync() override {
+    flushed.push_back(str());
+    return 0;
+  }
+};
+
+TEST_F(ScriptDriverTest, TheTranscriptIsOutBeforeEachCommandRuns) {
+  FlushRecorder recorder;
+  std::ostream out(&recorder);
+  ScriptDriver driver({"set AGap NA number 140", "get AGap NA number", "bogus", "open 20",
+                       "dump", "click banner", "ok", "click banner", "log"},
+                      out);
+  EXPECT_EQ(driver.run(), 1);
+  const std::string transcript = recorder.str();
+  ASSERT_NE(transcript.find("error: unknown command bogus\n"), std::string::npos) << transcript;
+  ASSERT_NE(transcript.find("message: "), std::string::npos) << transcript;
+  // Should the next command crash the program, all that came before it has been written.
+  std::vector<std::size_t> ends{transcript.size()};
+  for (const char* start : {"\n> ", "\nerror: ", "\nmessage: "}) {
+    for (auto at = transcript.find(start); at != std::string::npos; at = transcript.find(start, at + 1)) {
+      ends.push_back(at + 1);
+    }
+  }
+  for (std::size_t end : ends) {
+    const std::string upToHere = transcript.substr(0, end);
+    EXPECT_NE(std::find(recorder.flushed.begin(), recorder.flushed.end(), upToHere),
+              recorder.flushed.end())
+        << "not flushed before: " << transcript.substr(end, transcript.find('\n', end) - end);
+  }
 }
 
 }  // namespace

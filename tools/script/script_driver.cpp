@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <sstream>
 
 #include "app/main_window.h"
@@ -158,7 +158,11 @@ bool splitScriptLine(const std::string& line, std::vector<std::string>& words) {
 }
 
 ScriptDriver::ScriptDriver(std::vector<std::string> lines, std::ostream& out)
-    : lines_(std::move(lines)), out_(out) {}
+    : lines_(std::move(lines)), out_(out) {
+  // Each piece of the transcript is flushed as it is written: should the program under
+  // test crash, the transcript still shows everything up to the command that did it.
+  out_ << std::unitbuf;
+}
 
 void ScriptDriver::error(const std::string& text) {
   out_ << "error: " << text << "\n";
@@ -543,12 +547,23 @@ void ScriptDriver::doDump() {
 void ScriptDriver::doLog() {
   std::string path = framework::saveOptions().fileName;
   if (path.empty()) path = platform::defaultLogPath();
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) {
+    return error("log: " + quoted(path) + " is a folder, not a file");
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     out_ << "log: no file\n";
     return;
   }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // istream::read turns a failing read into badbit; a stream buffer iterator would let
+  // the exception through.
+  std::string bytes;
+  char block[4096];
+  while (in.read(block, sizeof block) || in.gcount() > 0) {
+    bytes.append(block, static_cast<std::size_t>(in.gcount()));
+  }
+  if (in.bad()) return error("log: cannot read " + quoted(path));
   out_ << "log: " << bytes.size() << " bytes\n";
   std::size_t start = 0;
   while (start < bytes.size()) {
