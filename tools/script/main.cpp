@@ -31,7 +31,8 @@ int main(int argc, char** argv) {
     if (arg == "--qt") {
       useQt = true;
     } else if (arg == "--home" && i + 1 < argc) {
-      home = argv[++i];
+      // The program's paths then begin with the folder as the transcript shows it.
+      home = quillion::script::absoluteFolder(argv[++i]);
       quillion::platform::setHomeOverride(home);
     } else if (arg == "--now" && i + 1 < argc) {
       quillion::platform::LocalTime time;

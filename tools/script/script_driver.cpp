@@ -13,6 +13,7 @@
 #include "framework/settings_store.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "script/command_line.h"
 
 namespace quillion::script {
 namespace {
@@ -85,13 +86,28 @@ bool parseInt(const std::string& text, int& value) {
 
 }  // namespace
 
+void ScriptDriver::setHomeFolder(const std::string& folder) {
+  homeFolder_ = absoluteFolder(folder);
+}
+
 std::string ScriptDriver::quoted(std::string_view text) const {
   if (homeFolder_.empty()) return quote(text);
-  std::string shown(text);
-  for (std::size_t at = shown.find(homeFolder_); at != std::string::npos;
-       at = shown.find(homeFolder_, at + 5)) {
-    shown.replace(at, homeFolder_.size(), "$HOME");
+  // The home folder is replaced where it begins a path (at the start of the text, or after
+  // a blank, a quote, a bracket or one of = : , ;) and is followed by "/" or the end.
+  auto beginsPath = [&](std::size_t at) {
+    return at == 0 || std::string_view(" \t\n\r\"'(<[=:,;").find(text[at - 1]) != std::string_view::npos;
+  };
+  auto endsFolder = [&](std::size_t end) { return end == text.size() || text[end] == '/'; };
+  std::string shown;
+  std::size_t copied = 0;
+  for (std::size_t at = text.find(homeFolder_); at != std::string_view::npos;
+       at = text.find(homeFolder_, at + 1)) {
+    const std::size_t end = at + homeFolder_.size();
+    if (at < copied || !beginsPath(at) || !endsFolder(end)) continue;
+    shown.append(text.substr(copied, at - copied)).append("$HOME");
+    copied = end;
   }
+  shown.append(text.substr(copied));
   return quote(shown);
 }
 

@@ -21,8 +21,8 @@ class ScriptDriver : public platform::Automation {
   // Runs the whole script; returns the exit status (non-zero after any error).
   int run();
   // Paths under the script's home folder are printed as "$HOME/..." so that a transcript
-  // does not depend on where the script ran.
-  void setHomeFolder(std::string folder) { homeFolder_ = std::move(folder); }
+  // does not depend on where the script ran. The folder may be given relative.
+  void setHomeFolder(const std::string& folder);
   // With a backend that draws, a screenshot that cannot be saved is an error.
   void requireScreenshots(bool required) { screenshotsRequired_ = required; }
 
