@@ -1,5 +1,6 @@
 # Anemia lab values: a first run with a zero hematocrit shows "---", the worked cases,
 # no menu bar (the dump shows none), and the inputs kept on OK and on Cancel.
+# also: qt
 open 24
 dump
 type hct "36"
