@@ -1,13 +1,15 @@
 // UTF-8, UTF-16 and windows-1252 conversion.
 #include "platform/text.h"
 
+#include <optional>
+
 namespace quillion::platform {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-// Decodes one UTF-8 sequence at text[i]; advances i. Malformed input yields U+FFFD.
-char32_t decodeUtf8(std::string_view text, std::size_t& i) {
+// Decodes one UTF-8 sequence at text[i]; advances i. Empty for malformed input.
+std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& i) {
   auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
   unsigned char lead = byte(i++);
   if (lead < 0x80) return lead;
@@ -21,13 +23,13 @@ char32_t decodeUtf8(std::string_view text, std::size_t& i) {
   } else if ((lead & 0xF8) == 0xF0) {
     extra = 3, cp = lead & 0x07, minimum = 0x10000;
   } else {
-    return kReplacement;
+    return std::nullopt;
   }
   for (int k = 0; k < extra; ++k) {
-    if (i >= text.size() || (byte(i) & 0xC0) != 0x80) return kReplacement;
+    if (i >= text.size() || (byte(i) & 0xC0) != 0x80) return std::nullopt;
     cp = (cp << 6) | (byte(i++) & 0x3F);
   }
-  if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return kReplacement;
+  if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
   return cp;
 }
 
@@ -62,7 +64,7 @@ std::u16string utf8ToUtf16(std::string_view text) {
   out.reserve(text.size());
   std::size_t i = 0;
   while (i < text.size()) {
-    char32_t cp = decodeUtf8(text, i);
+    char32_t cp = decodeUtf8(text, i).value_or(kReplacement);
     if (cp >= 0x10000) {
       cp -= 0x10000;
       out += static_cast<char16_t>(0xD800 + (cp >> 10));
@@ -105,6 +107,15 @@ std::string windows1252ToUtf8(std::string_view bytes) {
     }
   }
   return out;
+}
+
+std::size_t malformedUtf8At(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const std::size_t start = i;
+    if (!decodeUtf8(text, i)) return start;
+  }
+  return std::string_view::npos;
 }
 
 std::string_view utf8Prefix(std::string_view text, std::size_t maxBytes) {

@@ -14,6 +14,10 @@ std::string utf16ToUtf8(std::u16string_view text);
 // Bytes of windows-1252 text as UTF-8.
 std::string windows1252ToUtf8(std::string_view bytes);
 
+// Where the first malformed sequence starts (cut short, overlong, a surrogate, past
+// U+10FFFF, or a byte that starts nothing), or npos when all of the text is UTF-8.
+std::size_t malformedUtf8At(std::string_view text);
+
 // The longest prefix of at most maxBytes bytes that ends on a character boundary.
 std::string_view utf8Prefix(std::string_view text, std::size_t maxBytes);
 

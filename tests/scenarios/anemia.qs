@@ -2,6 +2,7 @@
 # no menu bar (the dump shows none), and the inputs kept on OK and on Cancel. The red cell
 # count is in million/uL, TIBC and serum iron in ug/dL; the MCV reads in fL and the
 # transferrin result is a saturation in percent.
+# also: qt
 open 24
 dump
 type hct "36"

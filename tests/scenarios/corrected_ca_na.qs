@@ -1,5 +1,6 @@
 # Corrected calcium and sodium: first-run results, the worked cases, the report, and
 # inputs kept on OK and on Cancel (but not by the close control).
+# also: qt
 open 26
 dump
 type ca "8.0"

@@ -77,3 +77,7 @@ ok
 open 26
 ok
 click banner
+# a double tap on a row that is not selected opens its tool once
+dopen 22
+ok
+dump

@@ -1,4 +1,5 @@
 # Total lymphocyte count: the worked case, Save twice, the report, and the stored inputs.
+# also: qt
 open 25
 dump
 type wbc "8000"

@@ -1,5 +1,6 @@
 # Nitrogen balance: first run, the worked case, a collection span replaced by 1 hour,
 # the report and the stored inputs.
+# also: qt
 open 13
 dump
 type pro "100"

@@ -1,5 +1,6 @@
 # Save options: the dialog, the IBW method, the comment prompt, overwrite, another log
 # file chosen with Browse..., and a log file that cannot be opened.
+# also: qt
 open 20
 options
 dump

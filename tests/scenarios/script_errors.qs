@@ -1,5 +1,6 @@
 # Commands that do not apply print an error and make the driver exit non-zero.
 # exit: 1
+# also: qt
 dump
 type nowhere "1"
 tab 1

@@ -1,4 +1,5 @@
 # Serum osmolality: first run, the worked case, spins, the report and the stored inputs.
+# also: qt
 open 22
 dump
 type na "140"

@@ -1,5 +1,6 @@
 # Percentage weight change: "?" rows, the ratings at their boundaries, the unit button
 # that is a label only, the report, and weights that are never stored.
+# also: qt
 open 23
 dump
 type begin1 "150"

@@ -33,6 +33,30 @@ TEST(Text, MalformedInputBecomesReplacementCharacters) {
   EXPECT_EQ(utf16ToUtf8(u"\xD800x"), "\xEF\xBF\xBDx");  // a lone surrogate
 }
 
+TEST(Text, WhereMalformedUtf8Starts) {
+  struct Case {
+    std::string_view text;
+    std::size_t at;
+  };
+  constexpr std::size_t none = std::string_view::npos;
+  const Case cases[] = {
+      {"", none},
+      {"Anion Gap", none},
+      {"\xC3\xA9t\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", none},
+      {"\xEF\xBF\xBD", none},  // U+FFFD itself is well formed
+      {"a\xFF" "b", 1},
+      {"ab\xC3", 2},            // cut short
+      {"\xE2\x82" "a", 0},
+      {"x\xC0\xAF", 1},         // overlong
+      {"\xED\xA0\x80", 0},      // a surrogate
+      {"\xF4\x90\x80\x80", 0},  // past U+10FFFF
+      {"\xA9", 0},              // a continuation byte with no lead
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(malformedUtf8At(c.text), c.at) << c.text;
+  }
+}
+
 TEST(Text, Windows1252UpperHalf) {
   EXPECT_EQ(windows1252ToUtf8("plain"), "plain");
   EXPECT_EQ(windows1252ToUtf8("\x80"), "\xE2\x82\xAC");     // euro sign

@@ -1,6 +1,5 @@
 // quillion-script [--qt] [--home DIR] [--now "YYYY-MM-DD HH:MM"] SCRIPT|-
 #include <clocale>
-#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -8,6 +7,7 @@
 
 #include "platform/headless/headless_platform.h"
 #include "platform/paths.h"
+#include "script/command_line.h"
 #include "script/script_driver.h"
 #ifdef QUILLION_WITH_QT
 #include "platform/qt/qt_backend.h"
@@ -18,15 +18,6 @@ namespace {
 int usage() {
   std::cerr << "usage: quillion-script [--qt] [--home DIR] [--now \"YYYY-MM-DD HH:MM\"] SCRIPT|-\n";
   return 2;
-}
-
-bool parseNow(const std::string& text, quillion::platform::LocalTime& time) {
-  int consumed = 0;
-  int n = std::sscanf(text.c_str(), "%d-%d-%d %d:%d%n", &time.year, &time.month, &time.day,
-                      &time.hour, &time.minute, &consumed);
-  return n == 5 && consumed == static_cast<int>(text.size()) && time.month >= 1 &&
-         time.month <= 12 && time.day >= 1 && time.day <= 31 && time.hour >= 0 &&
-         time.hour <= 23 && time.minute >= 0 && time.minute <= 59;
 }
 
 }  // namespace
@@ -44,11 +35,12 @@ int main(int argc, char** argv) {
     if (arg == "--qt") {
       useQt = true;
     } else if (arg == "--home" && i + 1 < argc) {
-      home = argv[++i];
+      // The program's paths then begin with the folder as the transcript shows it.
+      home = quillion::script::absoluteFolder(argv[++i]);
       quillion::platform::setHomeOverride(home);
     } else if (arg == "--now" && i + 1 < argc) {
       quillion::platform::LocalTime time;
-      if (!parseNow(argv[++i], time)) return usage();
+      if (!quillion::script::parseLocalTime(argv[++i], time)) return usage();
       now = time;
     } else if (scriptPath.empty() && (arg == "-" || arg.rfind("--", 0) != 0)) {
       scriptPath = arg;

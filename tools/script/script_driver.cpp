@@ -1,8 +1,10 @@
 #include "script/script_driver.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <sstream>
 
 #include "app/main_window.h"
@@ -10,6 +12,8 @@
 #include "framework/save_options.h"
 #include "framework/settings_store.h"
 #include "platform/paths.h"
+#include "platform/text.h"
+#include "script/command_line.h"
 
 namespace quillion::script {
 namespace {
@@ -60,6 +64,16 @@ std::string elementText(const std::string& html, const std::string& tag) {
   return html.substr(begin + 1, end - begin - 1);
 }
 
+// Blanks separate a line's words. A carriage return is one: a script written with
+// other line ends, or pasted, may carry one in the middle of a line.
+bool isScriptBlank(char ch) { return ch == ' ' || ch == '\t' || ch == '\r'; }
+
+// The line as the transcript echoes it: each carriage return shown as the blank it is.
+std::string echoed(std::string line) {
+  std::replace(line.begin(), line.end(), '\r', ' ');
+  return line;
+}
+
 bool parseInt(const std::string& text, int& value) {
   try {
     std::size_t used = 0;
@@ -72,21 +86,57 @@ bool parseInt(const std::string& text, int& value) {
 
 }  // namespace
 
+void ScriptDriver::setHomeFolder(const std::string& folder) {
+  homeFolder_ = absoluteFolder(folder);
+}
+
 std::string ScriptDriver::quoted(std::string_view text) const {
   if (homeFolder_.empty()) return quote(text);
-  std::string shown(text);
-  for (std::size_t at = shown.find(homeFolder_); at != std::string::npos;
-       at = shown.find(homeFolder_, at + 5)) {
-    shown.replace(at, homeFolder_.size(), "$HOME");
+  // The home folder is replaced where it begins a path (at the start of the text, or after
+  // a blank, a quote, a bracket or one of = : , ;) and is followed by "/" or the end.
+  auto beginsPath = [&](std::size_t at) {
+    return at == 0 || std::string_view(" \t\n\r\"'(<[=:,;").find(text[at - 1]) != std::string_view::npos;
+  };
+  auto endsFolder = [&](std::size_t end) { return end == text.size() || text[end] == '/'; };
+  std::string shown;
+  std::size_t copied = 0;
+  for (std::size_t at = text.find(homeFolder_); at != std::string_view::npos;
+       at = text.find(homeFolder_, at + 1)) {
+    const std::size_t end = at + homeFolder_.size();
+    if (at < copied || !beginsPath(at) || !endsFolder(end)) continue;
+    shown.append(text.substr(copied, at - copied)).append("$HOME");
+    copied = end;
   }
+  shown.append(text.substr(copied));
   return quote(shown);
+}
+
+std::optional<std::string> unreadableScriptLine(std::string_view line) {
+  const std::size_t malformed = platform::malformedUtf8At(line);
+  for (std::size_t i = 0; i < line.size() && i < malformed; ++i) {
+    char32_t code = static_cast<unsigned char>(line[i]);
+    if ((code & 0xC0) == 0x80) continue;  // inside a character begun before
+    // U+0080 to U+009F, the second set of control characters, are C2 80 to C2 9F.
+    if (code == 0xC2 && i + 1 < line.size()) {
+      const auto next = static_cast<unsigned char>(line[i + 1]);
+      if (next < 0xA0) code = next;
+    }
+    const bool control = (code < 0x20 && !isScriptBlank(line[i])) || (code >= 0x7F && code < 0xA0);
+    if (!control) continue;
+    char name[8];
+    std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(code));
+    return "control character " + std::string(name) + " at byte " + std::to_string(i + 1);
+  }
+  if (malformed != std::string_view::npos) return "not UTF-8 at byte " + std::to_string(malformed + 1);
+  return std::nullopt;
 }
 
 bool splitScriptLine(const std::string& line, std::vector<std::string>& words) {
   words.clear();
+  if (unreadableScriptLine(line)) return false;
   std::size_t i = 0;
   while (i < line.size()) {
-    if (line[i] == ' ' || line[i] == '\t') {
+    if (isScriptBlank(line[i])) {
       ++i;
       continue;
     }
@@ -105,26 +155,30 @@ bool splitScriptLine(const std::string& line, std::vector<std::string>& words) {
           char next = line[++i];
           word += next == 'n' ? '\n' : next == 't' ? '\t' : next;
         } else {
-          word += ch;
+          word += ch == '\r' ? ' ' : ch;
         }
       }
       if (!closed) return false;
       // A quoted argument is the last one.
-      while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) ++i;
+      while (i < line.size() && isScriptBlank(line[i])) ++i;
       if (i != line.size()) return false;
       words.push_back(std::move(word));
       return true;
     }
-    std::size_t end = line.find_first_of(" \t\r", i);
-    if (end == std::string::npos) end = line.size();
-    words.push_back(line.substr(i, end - i));
-    i = end;
+    auto end = std::find_if(line.begin() + static_cast<std::ptrdiff_t>(i), line.end(), isScriptBlank);
+    const auto next = static_cast<std::size_t>(end - line.begin());
+    words.push_back(line.substr(i, next - i));
+    i = next;
   }
   return true;
 }
 
 ScriptDriver::ScriptDriver(std::vector<std::string> lines, std::ostream& out)
-    : lines_(std::move(lines)), out_(out) {}
+    : lines_(std::move(lines)), out_(out) {
+  // Each piece of the transcript is flushed as it is written: should the program under
+  // test crash, the transcript still shows everything up to the command that did it.
+  out_ << std::unitbuf;
+}
 
 void ScriptDriver::error(const std::string& text) {
   out_ << "error: " << text << "\n";
@@ -133,18 +187,25 @@ void ScriptDriver::error(const std::string& text) {
 
 std::optional<ScriptDriver::Command> ScriptDriver::nextCommand(bool echo) {
   while (next_ < lines_.size()) {
+    commandLine_ = next_;
     const std::string& line = lines_[next_++];
-    auto first = line.find_first_not_of(" \t");
+    // A line that is not text is never echoed: it is named by its number instead. It is
+    // reported as it is passed over, whether or not the command after it is echoed.
+    if (auto fault = unreadableScriptLine(line)) {
+      error("line " + std::to_string(commandLine_ + 1) + " cannot be read: " + *fault);
+      continue;
+    }
+    auto first = line.find_first_not_of(" \t\r");
     if (first == std::string::npos || line[first] == '#') continue;
     std::vector<std::string> words;
     if (!splitScriptLine(line, words)) {
       if (!echo) return Command{"(malformed)", {}};
-      out_ << "> " << line << "\n";
+      out_ << "> " << echoed(line) << "\n";
       error("a quoted argument must be closed and come last");
       continue;
     }
     if (words.empty() || words[0][0] == '#') continue;
-    if (echo) out_ << "> " << line << "\n";
+    if (echo) out_ << "> " << echoed(line) << "\n";
     Command command{words[0], {words.begin() + 1, words.end()}};
     return command;
   }
@@ -159,16 +220,15 @@ bool ScriptDriver::needsProgram(const Command& c) const {
 int ScriptDriver::run() {
   platform::currentPlatform().setAutomation(this);
   for (;;) {
-    std::size_t mark = next_;
     auto command = nextCommand(false);
     if (!command) break;
+    // The command is taken again, echoed this time; what lay before it stays passed.
+    next_ = commandLine_;
     if (needsProgram(*command)) {
       // The program starts here; its main window takes this command and those after it.
-      next_ = mark;
       app::runQuillion();
       continue;
     }
-    next_ = mark;
     execute(*nextCommand(true));
   }
   platform::currentPlatform().setAutomation(nullptr);
@@ -503,12 +563,23 @@ void ScriptDriver::doDump() {
 void ScriptDriver::doLog() {
   std::string path = framework::saveOptions().fileName;
   if (path.empty()) path = platform::defaultLogPath();
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) {
+    return error("log: " + quoted(path) + " is a folder, not a file");
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     out_ << "log: no file\n";
     return;
   }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // istream::read turns a failing read into badbit; a stream buffer iterator would let
+  // the exception through.
+  std::string bytes;
+  char block[4096];
+  while (in.read(block, sizeof block) || in.gcount() > 0) {
+    bytes.append(block, static_cast<std::size_t>(in.gcount()));
+  }
+  if (in.bad()) return error("log: cannot read " + quoted(path));
   out_ << "log: " << bytes.size() << " bytes\n";
   std::size_t start = 0;
   while (start < bytes.size()) {

@@ -7,6 +7,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/platform.h"
@@ -20,8 +21,8 @@ class ScriptDriver : public platform::Automation {
   // Runs the whole script; returns the exit status (non-zero after any error).
   int run();
   // Paths under the script's home folder are printed as "$HOME/..." so that a transcript
-  // does not depend on where the script ran.
-  void setHomeFolder(std::string folder) { homeFolder_ = std::move(folder); }
+  // does not depend on where the script ran. The folder may be given relative.
+  void setHomeFolder(const std::string& folder);
   // With a backend that draws, a screenshot that cannot be saved is an error.
   void requireScreenshots(bool required) { screenshotsRequired_ = required; }
 
@@ -57,6 +58,7 @@ class ScriptDriver : public platform::Automation {
   std::string quoted(std::string_view text) const;
   std::vector<std::string> lines_;
   std::size_t next_ = 0;
+  std::size_t commandLine_ = 0;  // the line the last command taken came from
   std::ostream& out_;
   bool failed_ = false;
   std::vector<platform::Window*> stack_;
@@ -64,8 +66,13 @@ class ScriptDriver : public platform::Automation {
   std::deque<std::optional<std::string>> fileAnswers_;
 };
 
-// Splits a script line into words; a final argument may be quoted ("..." with \n, \t,
-// \" and \\ escapes). Returns false for a malformed line.
+// Splits a script line into words at blanks (space, tab, carriage return); a final
+// argument may be quoted ("..." with \n, \t, \" and \\ escapes, a carriage return in it
+// read as a space). Returns false for a malformed line, and for one that is not text.
 bool splitScriptLine(const std::string& line, std::vector<std::string>& words);
+
+// What keeps a script line from being text, as "control character U+0000 at byte 5" or
+// "not UTF-8 at byte 7"; empty for a line of text. Tab and carriage return are blanks.
+std::optional<std::string> unreadableScriptLine(std::string_view line);
 
 }  // namespace quillion::script

@@ -267,10 +267,18 @@ class ListBoxBinding final : public ControlBinding {
     return true;
   }
   bool userDoubleTap(int index) override {
-    if (!list_->item(index)) return false;
-    list_->setCurrentRow(index);
-    // The first tap's notification may have changed the rows.
-    if (QListWidgetItem* item = list_->item(index)) emit list_->itemDoubleClicked(item);
+    QListWidgetItem* item = list_->item(index);
+    if (!item) return false;
+    // A double tap is one action that sends one notice, as in every backend: the row is
+    // selected quietly. Sending the selection change as well would open a tool from the
+    // main window's list twice, once for each notice.
+    {
+      const QSignalBlocker quiet(list_);
+      list_->setCurrentRow(index);
+    }
+    control_.takeUserSelection(index);
+    list_->scrollToItem(item);
+    emit list_->itemDoubleClicked(item);
     return true;
   }
 
