@@ -15,6 +15,7 @@ run: build
 	./build/$(PRESET)/quillion
 
 test: build
+	@bash scripts/install-deps.sh --tests
 	ctest --preset $(PRESET) -j $(JOBS)
 
 asan:

@@ -4,15 +4,17 @@
 set -euo pipefail
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libsqlite3-dev libgtest-dev
           fonts-dejavu-core locales)
-# The tests run the program under a decimal-comma locale as well as under C.
+# With --tests: the tests also run the program under a decimal-comma locale.
 test_locale=de_DE.UTF-8
+need_locale=false
+[ "${1:-}" = "--tests" ] && need_locale=true
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
     missing+=("$p")
   fi
 done
-have_locale() { locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; }
+have_locale() { ! $need_locale || locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; }
 [ ${#missing[@]} -eq 0 ] && have_locale && exit 0
 if [ "$(id -u)" -ne 0 ]; then
   [ ${#missing[@]} -eq 0 ] || {
