@@ -1,5 +1,4 @@
-// The platform services every backend shares: the automation hooks, fixed time, and
-// what a person's actions do to the controls when a backend has no widgets of its own.
+// The platform services every backend shares: the automation hooks and fixed time.
 #include "platform/platform.h"
 
 #include <chrono>
@@ -45,48 +44,5 @@ LocalTime Platform::localTime() {
   localtime_r(&now, &parts);
   return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min};
 }
-
-void Platform::userType(Control& edit, std::string text) {
-  edit.setText(std::move(text));
-  edit.form().notify({Event::Changed, edit.id()});
-}
-
-void Platform::userClick(Control& control) {
-  if (control.kind() == ControlKind::Check) control.setChecked(!control.checked());
-  if (control.kind() == ControlKind::Radio) {
-    for (Control* other : control.form().radioGroup(control)) other->setChecked(other == &control);
-  }
-  control.form().notify({Event::Clicked, control.id()});
-}
-
-void Platform::userChoose(Control& list, int index) {
-  // A tap on the row that is already selected changes nothing, so nothing is sent.
-  if (list.kind() == ControlKind::ListBox && list.selected() == index) return;
-  list.setSelected(index);
-  Event event = list.kind() == ControlKind::DropDown ? Event::CloseUp : Event::SelectionChanged;
-  list.form().notify({event, list.id(), index});
-}
-
-void Platform::userDoubleTap(Control& list, int index) {
-  list.setSelected(index);
-  list.form().notify({Event::DoubleClicked, list.id(), index});
-}
-
-void Platform::userSpin(Control& spin, int step) {
-  spin.form().notify({Event::Spin, spin.id(), -1, -1, step});
-}
-
-void Platform::userHeaderTap(Control& list, int column) {
-  list.form().notify({Event::HeaderTap, list.id(), -1, column});
-}
-
-void Platform::userCellTap(Control& list, int row, int column, bool twice) {
-  list.setSelected(row);
-  list.form().notify({twice ? Event::CellDoubleTap : Event::CellTap, list.id(), row, column});
-}
-
-void Platform::userSelectTab(Sheet& sheet, int index) { sheet.setActivePage(index); }
-
-bool Platform::screenshot(Window& /*window*/, const std::string& /*pngPath*/) { return false; }
 
 }  // namespace quillion::platform

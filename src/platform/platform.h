@@ -72,18 +72,6 @@ class Platform {
   // Lets the backend's widgets catch up between two scripted actions.
   virtual void pumpEvents() {}
 
-  // What a person does, as the backend receives it. The default acts on the model
-  // directly; the Qt backend acts on the widgets, which then tell the model.
-  virtual void userType(Control& edit, std::string text);
-  virtual void userClick(Control& control);
-  virtual void userChoose(Control& list, int index);  // drop-down choice or list row
-  virtual void userDoubleTap(Control& list, int index);
-  virtual void userSpin(Control& spin, int step);
-  virtual void userHeaderTap(Control& list, int column);
-  virtual void userCellTap(Control& list, int row, int column, bool twice);
-  virtual void userSelectTab(Sheet& sheet, int index);
-  virtual bool screenshot(Window& window, const std::string& pngPath);
-
   void setAutomation(Automation* automation) { automation_ = automation; }
   Automation* automation() const { return automation_; }
   void setFixedTime(std::optional<LocalTime> time) { fixedTime_ = time; }

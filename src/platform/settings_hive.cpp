@@ -26,7 +26,9 @@ namespace {
 // Long enough for another copy of the program to finish a write, short enough that a lock
 // held by some other program does not freeze the window; a lock held longer than this
 // fails the call without being taken for damage.
+// A write, which a lost value would follow, waits three times as long.
 constexpr int kDefaultBusyTimeoutMs = 1000;
+constexpr int kWriteWaitFactor = 3;
 std::atomic<int> gBusyTimeoutMs{kDefaultBusyTimeoutMs};
 
 // Marks a file as ours in the database header ("QLNS"), with the layout's version.
@@ -322,7 +324,7 @@ SettingsHive::SettingsHive(std::string databasePath) : path_(std::move(databaseP
 
 SettingsHive::~SettingsHive() = default;
 
-bool SettingsHive::ensureOpen() {
+bool SettingsHive::ensureOpen(bool writing) {
   lastCallBusy_ = false;
   if (!usable_) return false;
   if (db_ && db_->handle) {
@@ -350,8 +352,8 @@ bool SettingsHive::ensureOpen() {
                                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr));
     if (code != SQLITE_OK) return Db::settle(*this, code);
     sqlite3_extended_result_codes(db.handle, 1);
-    sqlite3_busy_timeout(db.handle, busyTimeout());
   }
+  sqlite3_busy_timeout(db.handle, writing ? kWriteWaitFactor * busyTimeout() : busyTimeout());
   if (!db.ready) {
     const int code = db.checkLayout();
     if (code != SQLITE_OK) return Db::settle(*this, code);
@@ -407,7 +409,7 @@ bool SettingsHive::keyExists(std::span<const std::string> path) {
 
 bool SettingsHive::setValue(std::span<const std::string> path, const std::string& name,
                             std::uint32_t type, std::span<const std::uint8_t> data) {
-  if (!ensureOpen()) return false;
+  if (!ensureOpen(true)) return false;
   const int code = db_->transaction("BEGIN IMMEDIATE", [&] {
     std::optional<std::int64_t> key;
     const int found = db_->findKey(path, true, key);

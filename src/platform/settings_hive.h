@@ -50,13 +50,14 @@ class SettingsHive {
 
   // Called once per hive, the first time damage is found, with a text for the user.
   static void setDamageReporter(std::function<void(const std::string&)> reporter);
-  // How long a call waits for another program's lock; taken by connections opened later.
+  // How long a read waits for another program's lock (a write waits three times as long).
   static void setBusyTimeout(int milliseconds);
   static int busyTimeout();
 
  private:
   struct Db;
-  bool ensureOpen();
+  // Opens the file when needed; a write waits longer for another program's lock.
+  bool ensureOpen(bool writing = false);
   void reportDamage(const std::string& detail);
 
   std::string path_;

@@ -12,6 +12,7 @@
 #include "framework/save_options.h"
 #include "framework/settings_store.h"
 #include "platform/paths.h"
+#include "platform/testing/user_simulation.h"
 #include "platform/text.h"
 #include "script/command_line.h"
 
@@ -296,7 +297,7 @@ Control* ScriptDriver::findControl(const std::string& id) {
 }
 
 void ScriptDriver::execute(const Command& c) {
-  auto& platform = platform::currentPlatform();
+  auto& user = platform::testing::userSimulation();
   auto wantArgs = [&](std::size_t count) {
     if (c.args.size() == count) return true;
     error(c.name + " takes " + std::to_string(count) + " argument(s)");
@@ -339,7 +340,7 @@ void ScriptDriver::execute(const Command& c) {
     if (!parseInt(c.args[0], index) || index < 0 || index >= sheet->pageCount()) {
       return error("no tab " + c.args[0]);
     }
-    return platform.userSelectTab(*sheet, index);
+    return user.selectTab(*sheet, index);
   }
   if (c.name == "save" || c.name == "options" || c.name == "back") {
     platform::Form* form = topForm();
@@ -355,7 +356,7 @@ void ScriptDriver::execute(const Command& c) {
     if (!wantArgs(1)) return;
     if (dynamic_cast<platform::Form*>(top()) || dynamic_cast<platform::Sheet*>(top())) {
       // The headless backend draws nothing; the transcript is the same either way.
-      if (!platform.screenshot(*top(), c.args[0]) && screenshotsRequired_) {
+      if (!user.screenshot(*top(), c.args[0]) && screenshotsRequired_) {
         error("could not save a screenshot to " + c.args[0]);
       }
     }
@@ -380,17 +381,17 @@ void ScriptDriver::execute(const Command& c) {
     if (control->kind() != ControlKind::Edit && control->kind() != ControlKind::MultiLine) {
       return error(quoted(c.args[0]) + " is not a text box");
     }
-    return platform.userType(*control, c.args[1]);
+    return user.type(*control, c.args[1]);
   }
   if (c.name == "click") {
     if (!wantArgs(1)) return;
-    return platform.userClick(*control);
+    return user.click(*control);
   }
   if (c.name == "choose") {
     if (!wantArgs(2)) return;
     int count = static_cast<int>(control->items().size());
     if (numbers[0] < 0 || numbers[0] >= count) return error("no item " + c.args[1]);
-    return platform.userChoose(*control, numbers[0]);
+    return user.choose(*control, numbers[0]);
   }
   if (c.name == "spin") {
     if (!wantArgs(2)) return;
@@ -405,16 +406,16 @@ void ScriptDriver::execute(const Command& c) {
       }
       if (!spin) return error(quoted(c.args[0]) + " has no spin button");
     }
-    return platform.userSpin(*spin, c.args[1] == "up" ? 1 : -1);
+    return user.spin(*spin, c.args[1] == "up" ? 1 : -1);
   }
   if (c.name == "header") {
     if (!wantArgs(2)) return;
-    return platform.userHeaderTap(*control, numbers[0]);
+    return user.headerTap(*control, numbers[0]);
   }
   if (c.name == "cell" || c.name == "dcell") {
     if (!wantArgs(3)) return;
     if (numbers[0] < 0 || numbers[0] >= control->rowCount()) return error("no row " + c.args[1]);
-    return platform.userCellTap(*control, numbers[0], numbers[1], c.name == "dcell");
+    return user.cellTap(*control, numbers[0], numbers[1], c.name == "dcell");
   }
   error("unknown command " + c.name);
 }
@@ -429,8 +430,8 @@ void ScriptDriver::doOpen(const Command& c, bool twice) {
   if (!parseInt(c.args[0], id)) return error("open: not a tool id: " + c.args[0]);
   for (int row = 0; row < static_cast<int>(list.items().size()); ++row) {
     if (list.items()[static_cast<std::size_t>(row)].data != id) continue;
-    auto& platform = platform::currentPlatform();
-    return twice ? platform.userDoubleTap(list, row) : platform.userChoose(list, row);
+    auto& user = platform::testing::userSimulation();
+    return twice ? user.doubleTap(list, row) : user.choose(list, row);
   }
   error("open: no tool " + c.args[0]);
 }

@@ -173,7 +173,11 @@ int runWithQt(int& argc, char** argv, const QtOptions& options, const std::funct
 
   QtPlatform platform;
   CurrentPlatform current(platform);
-  return body();
+  QtUserSimulation simulation(platform);
+  testing::setUserSimulation(&simulation);
+  const int status = body();
+  testing::setUserSimulation(nullptr);
+  return status;
 }
 
 }  // namespace quillion::platform::qt

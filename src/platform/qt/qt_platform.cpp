@@ -220,67 +220,75 @@ void QtPlatform::setWaitCursor(bool on) {
 
 void QtPlatform::pumpEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
-ControlBinding* QtPlatform::actionable(Control& control) const {
+namespace {
+
+// The control's binding when a person could act on its widget now: the form is shown
+// and the control is visible and enabled.
+ControlBinding* actionable(Control& control) {
   auto* view = dynamic_cast<FormView*>(control.form().view());
   if (!view || !control.visible() || !control.enabled()) return nullptr;
   return view->binding(control);
 }
 
-void QtPlatform::userType(Control& edit, std::string text) {
+}  // namespace
+
+void QtUserSimulation::type(Control& edit, std::string text) {
   ControlBinding* binding = actionable(edit);
-  if (!binding || !binding->userType(text)) Platform::userType(edit, std::move(text));
-  pumpEvents();
+  if (!binding || !binding->userType(text)) UserSimulation::type(edit, std::move(text));
+  platform_.pumpEvents();
 }
 
-void QtPlatform::userClick(Control& control) {
+void QtUserSimulation::click(Control& control) {
   ControlBinding* binding = actionable(control);
-  if (!binding || !binding->userClick()) Platform::userClick(control);
-  pumpEvents();
+  if (!binding || !binding->userClick()) UserSimulation::click(control);
+  platform_.pumpEvents();
 }
 
-void QtPlatform::userChoose(Control& list, int index) {
+void QtUserSimulation::choose(Control& list, int index) {
   ControlBinding* binding = actionable(list);
-  if (!binding || !binding->userChoose(index)) Platform::userChoose(list, index);
-  pumpEvents();
+  if (!binding || !binding->userChoose(index)) UserSimulation::choose(list, index);
+  platform_.pumpEvents();
 }
 
-void QtPlatform::userDoubleTap(Control& list, int index) {
+void QtUserSimulation::doubleTap(Control& list, int index) {
   ControlBinding* binding = actionable(list);
-  if (!binding || !binding->userDoubleTap(index)) Platform::userDoubleTap(list, index);
-  pumpEvents();
+  if (!binding || !binding->userDoubleTap(index)) UserSimulation::doubleTap(list, index);
+  platform_.pumpEvents();
 }
 
-void QtPlatform::userSpin(Control& spin, int step) {
+void QtUserSimulation::spin(Control& spin, int step) {
   ControlBinding* binding = actionable(spin);
-  if (!binding || !binding->userSpin(step)) Platform::userSpin(spin, step);
-  pumpEvents();
+  if (!binding || !binding->userSpin(step)) UserSimulation::spin(spin, step);
+  platform_.pumpEvents();
 }
 
-void QtPlatform::userHeaderTap(Control& list, int column) {
+void QtUserSimulation::headerTap(Control& list, int column) {
   ControlBinding* binding = actionable(list);
-  if (!binding || !binding->userHeaderTap(column)) Platform::userHeaderTap(list, column);
-  pumpEvents();
+  if (!binding || !binding->userHeaderTap(column)) UserSimulation::headerTap(list, column);
+  platform_.pumpEvents();
 }
 
-void QtPlatform::userCellTap(Control& list, int row, int column, bool twice) {
+void QtUserSimulation::cellTap(Control& list, int row, int column, bool twice) {
   ControlBinding* binding = actionable(list);
-  if (!binding || !binding->userCellTap(row, column, twice)) Platform::userCellTap(list, row, column, twice);
-  pumpEvents();
+  if (!binding || !binding->userCellTap(row, column, twice)) {
+    UserSimulation::cellTap(list, row, column, twice);
+  }
+  platform_.pumpEvents();
 }
 
-void QtPlatform::userSelectTab(Sheet& sheet, int index) {
+void QtUserSimulation::selectTab(Sheet& sheet, int index) {
   if (auto* dialog = dynamic_cast<SheetDialog*>(sheet.view())) {
     dialog->chooseTab(index);
   } else {
-    Platform::userSelectTab(sheet, index);
+    UserSimulation::selectTab(sheet, index);
   }
-  pumpEvents();
+  platform_.pumpEvents();
 }
 
-bool QtPlatform::screenshot(Window& window, const std::string& pngPath) {
+bool QtUserSimulation::screenshot(Window& window, const std::string& pngPath) {
   auto* shown = dynamic_cast<QWidget*>(window.view());
   if (!shown) return false;
-  pumpEvents();
+  platform_.pumpEvents();
   const QPixmap shot = shown->window()->grab();
   return !shot.isNull() && shot.save(QString::fromStdString(pngPath), "PNG");
 }

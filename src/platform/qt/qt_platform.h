@@ -1,6 +1,6 @@
 // The platform services on Qt Widgets: modal runs of forms and sheets, message boxes,
-// the save-as dialog, timers, the wait cursor, and a person's actions for the script
-// driver done on the real widgets.
+// the save-as dialog, timers and the wait cursor; and a person's actions for the script
+// driver, done on the real widgets.
 #pragma once
 
 #include <map>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/testing/user_simulation.h"
 
 class QTimer;
 class QWidget;
@@ -28,15 +29,6 @@ class QtPlatform final : public Platform {
   void setWaitCursor(bool on) override;
   void pumpEvents() override;
 
-  void userType(Control& edit, std::string text) override;
-  void userClick(Control& control) override;
-  void userChoose(Control& list, int index) override;
-  void userDoubleTap(Control& list, int index) override;
-  void userSpin(Control& spin, int step) override;
-  void userHeaderTap(Control& list, int column) override;
-  void userCellTap(Control& list, int row, int column, bool twice) override;
-  void userSelectTab(Sheet& sheet, int index) override;
-  bool screenshot(Window& window, const std::string& pngPath) override;
 
  protected:
   int runModalNative(Window& window) override;
@@ -46,15 +38,32 @@ class QtPlatform final : public Platform {
 
  private:
   QWidget* topWindow() const;
-  // The control's binding when a person could act on its widget now: the form is
-  // shown and the control is visible and enabled.
-  ControlBinding* actionable(Control& control) const;
   void place(WindowDialog& dialog, QWidget* under) const;
   void dropTimers(const Window& window);
 
   std::vector<WindowDialog*> running_;  // innermost last
   std::map<std::pair<const Window*, int>, QTimer*> timers_;
   int waitCursors_ = 0;
+};
+
+// A person's actions done on the real widgets, which then tell the forms, for the script
+// driver; an action on a control with no widget to act on goes to the control itself.
+class QtUserSimulation final : public testing::UserSimulation {
+ public:
+  explicit QtUserSimulation(QtPlatform& platform) : platform_(platform) {}
+
+  void type(Control& edit, std::string text) override;
+  void click(Control& control) override;
+  void choose(Control& list, int index) override;
+  void doubleTap(Control& list, int index) override;
+  void spin(Control& spin, int step) override;
+  void headerTap(Control& list, int column) override;
+  void cellTap(Control& list, int row, int column, bool twice) override;
+  void selectTab(Sheet& sheet, int index) override;
+  bool screenshot(Window& window, const std::string& pngPath) override;
+
+ private:
+  QtPlatform& platform_;
 };
 
 }  // namespace quillion::platform::qt
