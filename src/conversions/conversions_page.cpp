@@ -42,7 +42,8 @@ void CConversionsPage::prepareControls() {
   for (int i = 0; i < kCategoryCount; ++i) {
     categories.addItem(std::string(kConversionCategories[static_cast<std::size_t>(i)].name), i);
   }
-  control("results").setColumns({{"", kNameColumnWidth, false}, {"", kValueColumnWidth, true}});
+  control("results").setColumns({{"", kNameColumnWidth, platform::ColumnAlign::Left},
+                                 {"", kValueColumnWidth, platform::ColumnAlign::Right}});
   fillUnits();
 }
 

@@ -112,10 +112,12 @@ struct ListItem {
   int data = 0;
 };
 
+enum class ColumnAlign { Left, Center, Right };
+
 struct ListColumn {
   std::string title;
   int width = 80;
-  bool alignRight = false;
+  ColumnAlign align = ColumnAlign::Left;
 };
 
 // Colours as 0xRRGGBB. A row without colours of its own is drawn in the defaults.

@@ -284,3 +284,57 @@ TEST(GrowthTable, DamagedBytesNeverMakeATable) {
 
 }  // namespace
 }  // namespace quillion::pediatrics
+
+#include "pediatrics/growth_chart_list.h"
+#include "platform/window.h"
+
+namespace quillion::pediatrics {
+namespace {
+
+TEST(GrowthChartList, ColumnsRowsHeaderTapsAndCells) {
+  constexpr platform::ControlDef kControls[] = {{"charts", platform::ControlKind::ReportList, ""}};
+  platform::Form form("t", kControls);
+  platform::Control& list = form.control("charts");
+  constexpr std::string_view kNames[] = {"Weight/Age", "Length/Age", "Weight/Length",
+                                         "Circumfr/Age"};
+  GrowthChartList charts;
+  charts.build(list, kNames);
+  ASSERT_EQ(list.columns().size(), 4u);
+  const char* titles[] = {"Chart", "%", "50th %", "Z"};
+  const int widths[] = {78, 52, 62, 66};
+  for (std::size_t c = 0; c < 4; ++c) {
+    EXPECT_EQ(list.columns()[c].title, titles[c]);
+    EXPECT_EQ(list.columns()[c].width, widths[c]);
+    EXPECT_EQ(list.columns()[c].align,
+              c == 0 ? platform::ColumnAlign::Left : platform::ColumnAlign::Center);
+  }
+  ASSERT_EQ(list.rowCount(), 4);
+  EXPECT_EQ(list.cell(2, 0), "Weight/Length");
+
+  // Taps on the chart and "%" headers change nothing; the third steps up, the fourth down.
+  EXPECT_FALSE(charts.headerTapped(list, 0));
+  EXPECT_FALSE(charts.headerTapped(list, 1));
+  EXPECT_TRUE(charts.headerTapped(list, 2));
+  EXPECT_EQ(list.columns()[2].title, "75th %");
+  for (int i = 0; i < 4; ++i) charts.headerTapped(list, 2);  // 90, 95, 97, then 3
+  EXPECT_EQ(list.columns()[2].title, "3rd %");
+  charts.headerTapped(list, 3);
+  EXPECT_EQ(list.columns()[2].title, "97th %");
+  EXPECT_EQ(charts.percentile(), 97);
+
+  GrowthChartList::show(list, 0, {49.3, 9.5, -0.0123456}, true, 2.204622507095337, "lbs");
+  EXPECT_EQ(list.cell(0, 1), "50 %");
+  EXPECT_EQ(list.cell(0, 2), "20.94 lbs");
+  EXPECT_EQ(list.cell(0, 3), "-0.01235");
+  // An absent table (status 0) leaves the "%" cell as it was.
+  GrowthChartList::show(list, 0, {0, 9.5, 0}, true, 1, "kg");
+  EXPECT_EQ(list.cell(0, 1), "50 %");
+  EXPECT_EQ(list.cell(0, 2), "9.50 kg");
+  EXPECT_EQ(list.cell(0, 3), "0.00000");
+  GrowthChartList::show(list, 2, {kBelowTable, 16.25, 0.5}, false, 1, "");
+  EXPECT_EQ(list.cell(2, 1), "no data");
+  EXPECT_EQ(list.cell(2, 2), "16.25");
+}
+
+}  // namespace
+}  // namespace quillion::pediatrics

@@ -184,7 +184,7 @@ TEST_F(ResultLogTest, TableOfAListControl) {
   constexpr ControlDef kControls[] = {{"list", ControlKind::ReportList, ""}};
   platform::Form form("t", kControls);
   platform::Control& list = form.control("list");
-  list.setColumns({{"Unit", 108}, {"Value", 100, true}});
+  list.setColumns({{"Unit", 108}, {"Value", 100, platform::ColumnAlign::Right}});
   list.insertRow(0, "g    (gram)");
   list.setCell(0, 1, "0.035500");
   list.insertRow(1, "mg");

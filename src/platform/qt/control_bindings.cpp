@@ -509,9 +509,13 @@ class ReportListBinding final : public ControlBinding {
 
   Qt::Alignment alignment(int column) const {
     const auto& columns = control_.columns();
-    bool right = column < static_cast<int>(columns.size()) &&
-                 columns[static_cast<std::size_t>(column)].alignRight;
-    return (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    const ColumnAlign align = column < static_cast<int>(columns.size())
+                                  ? columns[static_cast<std::size_t>(column)].align
+                                  : ColumnAlign::Left;
+    const Qt::Alignment across = align == ColumnAlign::Right    ? Qt::AlignRight
+                                 : align == ColumnAlign::Center ? Qt::AlignHCenter
+                                                                : Qt::AlignLeft;
+    return across | Qt::AlignVCenter;
   }
 
   void refreshColumns() {
@@ -519,7 +523,7 @@ class ReportListBinding final : public ControlBinding {
     bool same = columns.size() == shownColumns_.size();
     for (std::size_t c = 0; same && c < columns.size(); ++c) {
       same = columns[c].title == shownColumns_[c].title && columns[c].width == shownColumns_[c].width &&
-             columns[c].alignRight == shownColumns_[c].alignRight;
+             columns[c].align == shownColumns_[c].align;
     }
     if (same) return;
     const int count = static_cast<int>(columns.size());
