@@ -4,6 +4,8 @@
 #include "conversions/conversions_page.h"
 #include "framework/reference_pages.h"
 #include "parenteral/review_page.h"
+#include "pediatrics/child_page.h"
+#include "pediatrics/infant_page.h"
 #include "labs/anemia_page.h"
 #include "labs/anion_gap_page.h"
 #include "labs/corrected_ca_na_page.h"
@@ -32,8 +34,10 @@ constexpr TabRecipe kRenal[] = {{"Renal Meal Planning"}, {"K Content"}, {"Notes"
 constexpr TabRecipe kDiabetic[] = {{"Data Entry"},           {"Plan", nullptr, 11},
                                    {"Insulin", nullptr, 167}, {"Labs", nullptr, 161},
                                    {"Oral", nullptr, 166},    {"Pumps", nullptr, 165}};
-constexpr TabRecipe kInfant[] = {{"Pediatric - 0 to 36 Months"}, {"Notes", nullptr, 1015}};
-constexpr TabRecipe kChild[] = {{"Pediatric - 2 to 20 Years"}, {"Notes", nullptr, 1015}};
+constexpr TabRecipe kInfant[] = {{"Pediatric - 0 to 36 Months", make<pediatrics::CPediatric0to36>},
+                                 {"Notes", nullptr, 1015}};
+constexpr TabRecipe kChild[] = {{"Pediatric - 2 to 20 Years", make<pediatrics::CPediatric2to20>},
+                                {"Notes", nullptr, 1015}};
 constexpr TabRecipe kConversions[] = {{"Conversions", make<conversions::CConversionsPage>},
                                       {"Notes", nullptr, 1019}};
 constexpr TabRecipe kNitrogen[] = {{"Nitrogen Balance", make<labs::CNitrogenBalancePage>},

@@ -31,6 +31,11 @@ CalculatorPage::Input& CalculatorPage::Input::range(double minimum, double maxim
   return *this;
 }
 
+CalculatorPage::Input& CalculatorPage::Input::positive() {
+  page_.exchange_.positive(id_);
+  return *this;
+}
+
 CalculatorPage::Input CalculatorPage::number(std::string_view id, double& member) {
   exchange_.number(id, member);
   return Input(*this, id, &member, nullptr);
@@ -53,6 +58,10 @@ CalculatorPage::Input CalculatorPage::check(std::string_view id, int& member) {
 
 CalculatorPage::Input CalculatorPage::stored(int& member) {
   return Input(*this, {}, nullptr, &member);
+}
+
+CalculatorPage::Input CalculatorPage::stored(double& member) {
+  return Input(*this, {}, &member, nullptr);
 }
 
 void CalculatorPage::text(std::string_view id, std::string& member) { exchange_.text(id, member); }

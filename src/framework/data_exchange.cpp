@@ -2,6 +2,8 @@
 // numbers; failures and out-of-range numbers are reported as the dialog framework does.
 #include "framework/data_exchange.h"
 
+#include <cmath>
+
 #include "framework/format.h"
 #include "framework/strings.h"
 #include "platform/platform.h"
@@ -21,6 +23,12 @@ void DataExchange::range(std::string_view id, double minimum, double maximum) {
     b.ranged = true;
     b.minimum = minimum;
     b.maximum = maximum;
+  }
+}
+
+void DataExchange::positive(std::string_view id) {
+  for (auto& b : bindings_) {
+    if (b.kind == Kind::Number && b.id == id) b.absolute = true;
   }
 }
 
@@ -89,8 +97,10 @@ bool DataExchange::fromControls(bool* numbersChanged) {
           return false;
         }
         double& member = *static_cast<double*>(b.member);
+        // A negative entry counts as a change even where its absolute value is the old
+        // number, so the box is shown again without its sign.
         if (numbersChanged && member != value) *numbersChanged = true;
-        member = value;
+        member = b.absolute ? std::fabs(value) : value;
         if (b.ranged && (value < b.minimum || value > b.maximum)) {
           std::string message = std::string(kEnterNumberBetween) + formatNumberBox(b.minimum) +
                                 " and " + formatNumberBox(b.maximum) + ".";

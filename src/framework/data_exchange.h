@@ -17,6 +17,8 @@ class DataExchange {
   void number(std::string_view id, double& member);
   // The bound number box asks for a number within these bounds.
   void range(std::string_view id, double minimum, double maximum);
+  // The bound number box takes a negative number as its absolute value.
+  void positive(std::string_view id);
   void text(std::string_view id, std::string& member);  // text boxes and labels
   void check(std::string_view id, int& member);
   void radio(std::string_view firstId, int& member);  // index of the checked button
@@ -40,6 +42,7 @@ class DataExchange {
     bool ranged = false;
     double minimum = 0;
     double maximum = 0;
+    bool absolute = false;
   };
 
   platform::Form& form_;

@@ -33,16 +33,16 @@ constexpr ControlDef kControls[] = {
     button("cancel", "Cancel", 6, 1),
 };
 
-int knownUnit(int unit) { return unit >= 0 && unit < kAgeUnitCount ? unit : kAgeYears; }
+int knownUnit(int unit) { return unit >= 0 && unit < kAgeUnitCount ? unit : kYears; }
 
 }  // namespace
 
 double adjustedAgeYears(double termWeeks, double postnatalAge, int ageUnit) {
   double years = postnatalAge;
   switch (ageUnit) {
-    case kAgeMonths: years = postnatalAge / kMonthsPerYear; break;
-    case kAgeDays: years = postnatalAge / kDaysPerYear; break;
-    case kAgeWeeks: years = postnatalAge / kWeeksPerYear; break;
+    case kMonths: years = postnatalAge / kMonthsPerYear; break;
+    case kDays: years = postnatalAge / kDaysPerYear; break;
+    case kWeeks: years = postnatalAge / kWeeksPerYear; break;
     default: break;
   }
   return years - (kTermWeeks - termWeeks) / kWeeksPerYear;
@@ -54,15 +54,15 @@ std::string adjustedAgeText(double termWeeks, double postnatalAge, int ageUnit) 
   const double weeks = a * kWeeksPerYear;
   const double days = a * kDaysPerYear;
   switch (ageUnit) {
-    case kAgeMonths:
+    case kMonths:
       return framework::formatValues(
           "Gestation Adjusted Age is %.2lf months\r\n( = %.2lf years, = %.1lf weeks, = %.0lf days)",
           {months, a, weeks, days});
-    case kAgeWeeks:
+    case kWeeks:
       return framework::formatValues(
           "Gestation Adjusted Age is %.1lf weeks\r\n( = %.2lf years, = %.2lf months, = %.0lf days)",
           {weeks, a, months, days});
-    case kAgeDays:
+    case kDays:
       return framework::formatValues(
           "Gestation Adjusted Age is %.0lf days\r\n( = %.2lf years, = %.2lf months, = %.1lf weeks)",
           {days, a, months, weeks});

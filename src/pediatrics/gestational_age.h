@@ -7,19 +7,11 @@
 #include <string_view>
 
 #include "framework/dialog.h"
+#include "pediatrics/pediatric_needs.h"
 
 namespace quillion::pediatrics {
 
 inline constexpr double kTermWeeks = 40;
-
-// Age units of the postnatal age, in the order its button steps through them.
-inline constexpr int kAgeMonths = 0;
-inline constexpr int kAgeYears = 1;
-inline constexpr int kAgeDays = 2;
-inline constexpr int kAgeWeeks = 3;
-inline constexpr int kAgeUnitCount = 4;
-inline constexpr std::string_view kAgeUnitCaptions[kAgeUnitCount] = {"months", "years", "days",
-                                                                      "weeks"};
 
 // The adjusted age in years: the postnatal age in years less (40 - term) / 52.
 double adjustedAgeYears(double termWeeks, double postnatalAge, int ageUnit);

@@ -19,18 +19,18 @@ TEST(GestationalAge, AdjustedAgeInEveryUnit) {
   };
   const Row rows[] = {
       // At term the adjusted age is the postnatal age.
-      {40, 100, kAgeDays,
+      {40, 100, kDays,
        "Gestation Adjusted Age is 100 days\r\n( = 0.27 years, = 3.29 months, = 14.2 weeks)"},
-      {32, 3, kAgeMonths,
+      {32, 3, kMonths,
        "Gestation Adjusted Age is 1.15 months\r\n( = 0.10 years, = 5.0 weeks, = 35 days)"},
-      {28, 1, kAgeMonths,
+      {28, 1, kMonths,
        "Gestation Adjusted Age is -1.77 months\r\n( = -0.15 years, = -7.7 weeks, = -54 days)"},
-      {40, 2, kAgeYears,
+      {40, 2, kYears,
        "Gestation Adjusted Age is 2.00 years\r\n( = 24.00 months, = 104.0 weeks, = 730 days)"},
-      {36, 10, kAgeWeeks,
+      {36, 10, kWeeks,
        "Gestation Adjusted Age is 6.0 weeks\r\n( = 0.12 years, = 1.38 months, = 42 days)"},
       // Beyond term the adjusted age is the larger.
-      {42, 0, kAgeDays,
+      {42, 0, kDays,
        "Gestation Adjusted Age is 14 days\r\n( = 0.04 years, = 0.46 months, = 2.0 weeks)"},
   };
   for (const Row& row : rows) {
@@ -56,7 +56,7 @@ class GestationalAgeDialogTest : public testing::HeadlessTest {};
 
 TEST_F(GestationalAgeDialogTest, EditsSpinAndUnitRecompute) {
   auto& user = platform::testing::userSimulation();
-  GestationalAgeDialog dialog(32, 3, kAgeMonths, false);
+  GestationalAgeDialog dialog(32, 3, kMonths, false);
   dialog.show();
   EXPECT_EQ(dialog.control("term").text(), "32");
   EXPECT_EQ(dialog.control("ageUnit").text(), "months");
