@@ -18,3 +18,17 @@ ok
 open 14
 screenshot docs/reference-lab-values.png
 ok
+open 10
+click ageUnit
+type age "12"
+type weight "9"
+type length "74"
+type head "45"
+screenshot docs/infant-growth.png
+ok
+open 11
+type age "8"
+type weight "25"
+type stature "128"
+screenshot docs/child-growth.png
+ok

@@ -33,8 +33,8 @@ constexpr ControlDef kControls[] = {
     label("activityLabel", "Activity:", 4, 0),
     dropDown("activity", 4, 1).span(2),
     edit("factor", 4, 3),
-    multiLine("results", 5, 0).span(4).with(platform::kReadOnly),
-    reportList("charts", 6, 0).span(4).with(platform::kStretch),
+    multiLine("results", 5, 0).span(4, 2).with(platform::kReadOnly),
+    reportList("charts", 7, 0).span(4).with(platform::kStretch),
 };
 
 struct ActivityChoice {

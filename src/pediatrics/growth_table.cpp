@@ -66,16 +66,16 @@ int GrowthTable::row(int sex, double x) const {
   const int block = sex == 0 ? 0 : n;
   const double first = cell(0, kXColumn);
   const double last = cell(n - 1, kXColumn);
-  int index = 0;
-  if (x < first + 0.1) {
-    index = block;
-  } else if (x >= last) {
-    index = block + n - 1;
-  } else {
-    // On a grid starting at 0 a child of 7.3 months is read at the row for 7.5.
-    index = block + static_cast<int>(std::trunc(x - first)) + 1;
+  // The offset is bounded in doubles before it becomes an index, so no x (not a number,
+  // or beyond any int) reaches the rows unchecked; x that is not a number reads the
+  // first row.
+  double offset = 0;
+  if (!(x < first + 0.1)) {
+    offset = x >= last ? n - 1 : std::trunc(x - first) + 1;  // 7.3 months: the row for 7.5
   }
-  if (index < 0) return 0;
+  if (!(offset >= 0)) offset = 0;
+  if (offset > n - 1) offset = n - 1;
+  const int index = block + static_cast<int>(offset);
   return index > 2 * n - 1 ? 2 * n - 1 : index;
 }
 
@@ -106,7 +106,7 @@ GrowthAssessment GrowthTable::assess(int sex, double x, double y, int percentile
   // Outside the table's range the status says so whatever the measurement.
   const double first = cell(0, kXColumn);
   const double last = cell(rowsPerSex() - 1, kXColumn);
-  if (x < first) {
+  if (x < first || std::isnan(x)) {
     result.rankOrStatus = kBelowTable;
   } else if (x >= last) {
     result.rankOrStatus = kBeyondTable;
@@ -133,6 +133,8 @@ double GrowthTable::ageAtMedian(int sex, double y) const {
 }
 
 std::optional<std::string> GrowthTable::statusText(double rankOrStatus, bool ageAxis) {
+  // A measurement with no finite z (a weight of 0 on a curve whose L is 0) has no rank.
+  if (std::isnan(rankOrStatus)) return std::string(framework::kNoValue);
   if (rankOrStatus > 0) {
     return framework::formatInteger("%i %%", static_cast<int>(std::trunc(rankOrStatus)) + 1);
   }

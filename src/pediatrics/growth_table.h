@@ -66,7 +66,8 @@ class GrowthTable {
   double ageAtMedian(int sex, double y) const;
 
   // The chart list's "%" text of a rank or status; nothing for 0 down to -10 (an absent
-  // table). ageAxis is false for weight-for-length and weight-for-stature.
+  // table), "---" for a rank that is not a number. ageAxis is false for weight-for-length
+  // and weight-for-stature.
   static std::optional<std::string> statusText(double rankOrStatus, bool ageAxis);
 
  private:

@@ -32,8 +32,8 @@ constexpr ControlDef kControls[] = {
     check("catchUp", "Use Catch-up Growth Equations", 5, 0).span(4),
     check("useFactor", "Use Activity / Injury Factor :", 6, 0).span(2),
     edit("factor", 6, 2),
-    multiLine("results", 7, 0).span(4).with(platform::kReadOnly),
-    reportList("charts", 8, 0).span(4).with(platform::kStretch),
+    multiLine("results", 7, 0).span(4, 2).with(platform::kReadOnly),
+    reportList("charts", 9, 0).span(4).with(platform::kStretch),
 };
 
 constexpr int kWeightForAgeRow = 0;

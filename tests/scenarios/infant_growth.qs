@@ -15,6 +15,9 @@ log
 # 6 months reads the intake row up to half a year, 6.01 months the next one
 type age "6"
 dump
+click sex
+dump
+click sex
 type age "6.01"
 dump
 # born at 32 weeks and 3 months old: charted at about 1.15 months

@@ -363,21 +363,24 @@ class SpinBinding final : public ControlBinding {
 // A multi-line box that does not take the form's spare height asks for a few lines only.
 class TextBox final : public QPlainTextEdit {
  public:
-  TextBox(bool compact, QWidget* parent) : QPlainTextEdit(parent), compact_(compact) {}
+  // A compact box shows four lines, and one more for each further grid row it spans.
+  TextBox(bool compact, int rowSpan, QWidget* parent)
+      : QPlainTextEdit(parent), compact_(compact), lines_(4 + std::max(0, rowSpan - 1)) {}
   QSize sizeHint() const override {
     QSize hint = QPlainTextEdit::sizeHint();
-    if (compact_) hint.setHeight(fontMetrics().lineSpacing() * 4 + 2 * frameWidth() + 8);
+    if (compact_) hint.setHeight(fontMetrics().lineSpacing() * lines_ + 2 * frameWidth() + 8);
     return hint;
   }
 
  private:
   bool compact_;
+  int lines_;
 };
 
 class MultiLineBinding final : public ControlBinding {
  public:
   MultiLineBinding(Control& control, FormView& view, QWidget* parent)
-      : ControlBinding(control, view), edit_(new TextBox(!hasFlag(control, kStretch), parent)) {
+      : ControlBinding(control, view), edit_(new TextBox(!hasFlag(control, kStretch), control.def().rowSpan, parent)) {
     const bool readOnly = hasFlag(control, kReadOnly);
     edit_->setReadOnly(readOnly);
     edit_->setVerticalScrollBarPolicy(readOnly ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
