@@ -60,6 +60,9 @@ class CalculatorPage : public platform::Form {
   Input check(std::string_view id, int& member);
   // An input shown by the page itself (a unit on a button's caption): kept only.
   Input stored(int& member);
+  // A number kept in the page's section but shown by no box of the page (a factor taken
+  // from a dialog, a row of a shared table).
+  Input stored(double& member);
   // A result label (or any text control) shown from a member.
   void text(std::string_view id, std::string& member);
 
