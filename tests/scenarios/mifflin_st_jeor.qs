@@ -56,4 +56,12 @@ dump
 click stress
 dcell stress 7 0
 dump
+# an amputation of 100 % leaves no desirable weight: the percentage of it shows ---
+answer no
+choose amputation 0
+type amputationPercent "100"
+dump
+# an age outside 0 to 130 is asked for again, and computed with
+type age "131"
+dump
 close
