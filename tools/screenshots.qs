@@ -18,6 +18,30 @@ ok
 open 14
 screenshot docs/reference-lab-values.png
 ok
+open 1
+type height "180"
+type weight "176"
+choose activity 3
+screenshot docs/harris-benedict.png
+ok
+open 0
+type height "165"
+type weight "150"
+click sex
+screenshot docs/mifflin-st-jeor.png
+ok
+open 2
+click ventilator
+type weight "165"
+click trauma
+screenshot docs/ireton-jones.png
+ok
+open 3
+type height "175"
+type weight "70"
+click weightUnit
+screenshot docs/kcal-per-kg.png
+ok
 open 10
 click ageUnit
 type age "12"

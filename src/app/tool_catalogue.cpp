@@ -1,5 +1,8 @@
 #include "app/tool_catalogue.h"
 
+#include "adult/adult_energy_page.h"
+#include "adult/ireton_jones_page.h"
+#include "adult/kcal_kg_page.h"
 #include "app/unavailable_page.h"
 #include "conversions/conversions_page.h"
 #include "framework/reference_pages.h"
@@ -22,10 +25,13 @@ std::unique_ptr<platform::Form> make() {
   return std::make_unique<Page>();
 }
 
-constexpr TabRecipe kMifflin[] = {{"Mifflin-St.Jeor"}, {"Notes", nullptr, 1020}};
-constexpr TabRecipe kHarris[] = {{"Harris-Benedict"}, {"Notes", nullptr, 199}};
-constexpr TabRecipe kIreton[] = {{"Ireton-Jones Equations"}, {"Notes", nullptr, 180}};
-constexpr TabRecipe kKcalKg[] = {{"Data Entry"}};
+constexpr TabRecipe kMifflin[] = {{"Mifflin-St.Jeor", make<adult::CMifflinStJeorPage>},
+                                  {"Notes", nullptr, 1020}};
+constexpr TabRecipe kHarris[] = {{"Harris-Benedict", make<adult::CHarrisBenedictPage>},
+                                 {"Notes", nullptr, 199}};
+constexpr TabRecipe kIreton[] = {{"Ireton-Jones Equations", make<adult::CIretonJonesPage>},
+                                 {"Notes", nullptr, 180}};
+constexpr TabRecipe kKcalKg[] = {{"Data Entry", make<adult::CKcalKgAdultAssessmentDlg>}};
 constexpr TabRecipe kEnteral[] = {
     {"Data Entry"}, {"Formulas"}, {"Notes", nullptr, 1002}, {"Database"}};
 constexpr TabRecipe kParenteral[] = {{"Parenteral"}, {"Reviews"}, {"TPN", nullptr, 145},
