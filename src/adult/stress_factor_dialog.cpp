@@ -47,11 +47,11 @@ std::optional<int> StressFactorDialog::choose() {
 
 void StressFactorDialog::onInit() {
   platform::Control& list = control("stress");
-  list.setColumns({{"Stress", kNameWidth, false},
-                   {"SFmin", kValueWidth, false},
-                   {"SFmax", kValueWidth, false},
-                   {"PFmin", kValueWidth, false},
-                   {"PFmax", kValueWidth, false}});
+  list.setColumns({{"Stress", kNameWidth, platform::ColumnAlign::Left},
+                   {"SFmin", kValueWidth, platform::ColumnAlign::Left},
+                   {"SFmax", kValueWidth, platform::ColumnAlign::Left},
+                   {"PFmin", kValueWidth, platform::ColumnAlign::Left},
+                   {"PFmax", kValueWidth, platform::ColumnAlign::Left}});
   for (int r = 0; r < kStressRowCount; ++r) {
     const StressRow& row = stressTable()[static_cast<std::size_t>(r)];
     list.insertRow(r, std::string(row.name));
