@@ -11,6 +11,8 @@
 #include "labs/nitrogen_balance_page.h"
 #include "labs/serum_osmolality_page.h"
 #include "labs/weight_change_page.h"
+#include "renal/creatinine_clearance_page.h"
+#include "renal/fena_page.h"
 
 namespace quillion::app {
 namespace {
@@ -38,10 +40,13 @@ constexpr TabRecipe kConversions[] = {{"Conversions", make<conversions::CConvers
                                       {"Notes", nullptr, 1019}};
 constexpr TabRecipe kNitrogen[] = {{"Nitrogen Balance", make<labs::CNitrogenBalancePage>},
                                    {"Notes", nullptr, 4}};
-constexpr TabRecipe kCreatinine[] = {{"Creatinine Clearance"}, {"Notes", nullptr, 201}};
+constexpr TabRecipe kCreatinine[] = {{"Creatinine Clearance", make<renal::CCreatinineClearance>},
+                                     {"Notes", nullptr, 201}};
 constexpr TabRecipe kAnionGap[] = {{"Anion Gap", make<labs::CAnionGapPage>},
                                    {"Notes", nullptr, 205}};
-constexpr TabRecipe kFena[] = {{"Fractional Excretion of Sodium"}, {"Notes", nullptr, 2}};
+constexpr TabRecipe kFena[] = {
+    {"Fractional Excretion of Sodium", make<renal::CFractionalExcretionOfSodiumPage>},
+    {"Notes", nullptr, 2}};
 constexpr TabRecipe kOsmolality[] = {{"Serum Osmolality", make<labs::CSerumOsmolalityPage>},
                                      {"Notes", nullptr, 207}};
 constexpr TabRecipe kWeightChange[] = {
