@@ -13,6 +13,7 @@
 #include "labs/weight_change_page.h"
 #include "renal/creatinine_clearance_page.h"
 #include "renal/fena_page.h"
+#include "renal/potassium_content_page.h"
 
 namespace quillion::app {
 namespace {
@@ -30,7 +31,9 @@ constexpr TabRecipe kEnteral[] = {
     {"Data Entry"}, {"Formulas"}, {"Notes", nullptr, 1002}, {"Database"}};
 constexpr TabRecipe kParenteral[] = {{"Parenteral"}, {"Reviews"}, {"TPN", nullptr, 145},
                                      {"PPN", nullptr, 168}, {"MEDS", nullptr, 169}};
-constexpr TabRecipe kRenal[] = {{"Renal Meal Planning"}, {"K Content"}, {"Notes", nullptr, 3}};
+constexpr TabRecipe kRenal[] = {{"Renal Meal Planning"},
+                                {"K Content", make<renal::CPotassiumContentPP>},
+                                {"Notes", nullptr, 3}};
 constexpr TabRecipe kDiabetic[] = {{"Data Entry"},           {"Plan", nullptr, 11},
                                    {"Insulin", nullptr, 167}, {"Labs", nullptr, 161},
                                    {"Oral", nullptr, 166},    {"Pumps", nullptr, 165}};

@@ -116,6 +116,7 @@ struct ListColumn {
   std::string title;
   int width = 80;
   bool alignRight = false;
+  bool centred = false;  // centred text (alignRight is then not used)
 };
 
 // Colours as 0xRRGGBB. A row without colours of its own is drawn in the defaults.

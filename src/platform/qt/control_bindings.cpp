@@ -509,9 +509,10 @@ class ReportListBinding final : public ControlBinding {
 
   Qt::Alignment alignment(int column) const {
     const auto& columns = control_.columns();
-    bool right = column < static_cast<int>(columns.size()) &&
-                 columns[static_cast<std::size_t>(column)].alignRight;
-    return (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    if (column < 0 || column >= static_cast<int>(columns.size())) return Qt::AlignLeft | Qt::AlignVCenter;
+    const ListColumn& shown = columns[static_cast<std::size_t>(column)];
+    if (shown.centred) return Qt::AlignHCenter | Qt::AlignVCenter;
+    return (shown.alignRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
   }
 
   void refreshColumns() {
@@ -519,7 +520,8 @@ class ReportListBinding final : public ControlBinding {
     bool same = columns.size() == shownColumns_.size();
     for (std::size_t c = 0; same && c < columns.size(); ++c) {
       same = columns[c].title == shownColumns_[c].title && columns[c].width == shownColumns_[c].width &&
-             columns[c].alignRight == shownColumns_[c].alignRight;
+             columns[c].alignRight == shownColumns_[c].alignRight &&
+             columns[c].centred == shownColumns_[c].centred;
     }
     if (same) return;
     const int count = static_cast<int>(columns.size());
