@@ -14,6 +14,7 @@
 #include "renal/creatinine_clearance_page.h"
 #include "renal/fena_page.h"
 #include "renal/potassium_content_page.h"
+#include "renal/renal_exchanges_page.h"
 
 namespace quillion::app {
 namespace {
@@ -31,7 +32,7 @@ constexpr TabRecipe kEnteral[] = {
     {"Data Entry"}, {"Formulas"}, {"Notes", nullptr, 1002}, {"Database"}};
 constexpr TabRecipe kParenteral[] = {{"Parenteral"}, {"Reviews"}, {"TPN", nullptr, 145},
                                      {"PPN", nullptr, 168}, {"MEDS", nullptr, 169}};
-constexpr TabRecipe kRenal[] = {{"Renal Meal Planning"},
+constexpr TabRecipe kRenal[] = {{"Renal Meal Planning", make<renal::CRenalExchangesDataPage>},
                                 {"K Content", make<renal::CPotassiumContentPP>},
                                 {"Notes", nullptr, 3}};
 constexpr TabRecipe kDiabetic[] = {{"Data Entry"},           {"Plan", nullptr, 11},
