@@ -2,6 +2,7 @@
 
 #include "app/unavailable_page.h"
 #include "conversions/conversions_page.h"
+#include "diabetes/diabetic_exchange_page.h"
 #include "framework/reference_pages.h"
 #include "parenteral/review_page.h"
 #include "labs/anemia_page.h"
@@ -35,7 +36,8 @@ constexpr TabRecipe kParenteral[] = {{"Parenteral"}, {"Reviews"}, {"TPN", nullpt
 constexpr TabRecipe kRenal[] = {{"Renal Meal Planning", make<renal::CRenalExchangesDataPage>},
                                 {"K Content", make<renal::CPotassiumContentPP>},
                                 {"Notes", nullptr, 3}};
-constexpr TabRecipe kDiabetic[] = {{"Data Entry"},           {"Plan", nullptr, 11},
+constexpr TabRecipe kDiabetic[] = {{"Data Entry", make<diabetes::CDiabeticExchangeDataPage>},
+                                   {"Plan", nullptr, 11},
                                    {"Insulin", nullptr, 167}, {"Labs", nullptr, 161},
                                    {"Oral", nullptr, 166},    {"Pumps", nullptr, 165}};
 constexpr TabRecipe kInfant[] = {{"Pediatric - 0 to 36 Months"}, {"Notes", nullptr, 1015}};

@@ -60,6 +60,10 @@ CalculatorPage::Input CalculatorPage::stored(int& member) {
   return Input(*this, {}, nullptr, &member);
 }
 
+CalculatorPage::Input CalculatorPage::stored(double& member) {
+  return Input(*this, {}, &member, nullptr);
+}
+
 void CalculatorPage::text(std::string_view id, std::string& member) { exchange_.text(id, member); }
 
 void CalculatorPage::loadInputs(SettingsStore& store) {

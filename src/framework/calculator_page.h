@@ -61,6 +61,7 @@ class CalculatorPage : public platform::Form {
   Input check(std::string_view id, int& member);
   // An input shown by the page itself (a unit on a button's caption): kept only.
   Input stored(int& member);
+  Input stored(double& member);
   // A result label (or any text control) shown from a member.
   void text(std::string_view id, std::string& member);
 

@@ -39,6 +39,28 @@ QString withLineFeeds(const std::string& text) {
 
 bool hasFlag(const Control& control, unsigned flag) { return (control.def().flags & flag) != 0; }
 
+// Watches a widget losing the keyboard focus to another control of its window.
+class FocusWatcher final : public QObject {
+ public:
+  FocusWatcher(QWidget* watched, std::function<void()> onLost)
+      : QObject(watched), onLost_(std::move(onLost)) {
+    watched->installEventFilter(this);
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::FocusOut) {
+      auto reason = static_cast<QFocusEvent*>(event)->reason();
+      // The whole window going inactive or a popup opening leaves the focus in place.
+      const bool moved = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+      auto* widget = static_cast<QWidget*>(watched);
+      if (moved && widget->window()->isVisible()) onLost_();
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> onLost_;
+};
+
 class EditBinding final : public ControlBinding {
  public:
   EditBinding(Control& control, FormView& view, QWidget* parent)
@@ -48,6 +70,9 @@ class EditBinding final : public ControlBinding {
       control_.takeUserText(text.toStdString());
       notify({Event::Changed, id()});
     });
+    if (hasFlag(control, kFocusNotice)) {
+      new FocusWatcher(edit_, [this] { notify({Event::FocusLost, id()}); });
+    }
   }
   QWidget* widget() const override { return edit_; }
   void focus() override {
@@ -413,28 +438,6 @@ class MultiLineBinding final : public ControlBinding {
   }
 
   QPlainTextEdit* edit_;
-};
-
-// Watches a widget losing the keyboard focus to another control of its window.
-class FocusWatcher final : public QObject {
- public:
-  FocusWatcher(QWidget* watched, std::function<void()> onLost)
-      : QObject(watched), onLost_(std::move(onLost)) {
-    watched->installEventFilter(this);
-  }
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::FocusOut) {
-      auto reason = static_cast<QFocusEvent*>(event)->reason();
-      // The whole window going inactive or a popup opening leaves the focus in place.
-      const bool moved = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-      auto* widget = static_cast<QWidget*>(watched);
-      if (moved && widget->window()->isVisible()) onLost_();
-    }
-    return false;
-  }
-
- private:
-  std::function<void()> onLost_;
 };
 
 class ReportListBinding final : public ControlBinding {
