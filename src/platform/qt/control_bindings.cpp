@@ -39,6 +39,24 @@ QString withLineFeeds(const std::string& text) {
 
 bool hasFlag(const Control& control, unsigned flag) { return (control.def().flags & flag) != 0; }
 
+// A tappable label's caption marks its access key with "&" ("&Milk") and writes a literal
+// ampersand as "&&"; the handheld showed the key underlined and never the marker itself.
+// Other labels may show texts such as file paths, which are shown as they are.
+QString withoutAccessKeyMarks(const QString& text) {
+  QString shown;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == QLatin1Char('&')) {
+      if (i + 1 < text.size() && text[i + 1] == QLatin1Char('&')) {
+        shown += QLatin1Char('&');
+        ++i;
+      }
+      continue;
+    }
+    shown += text[i];
+  }
+  return shown;
+}
+
 // Watches a widget losing the keyboard focus to another control of its window.
 class FocusWatcher final : public QObject {
  public:
@@ -218,7 +236,12 @@ class LabelBinding final : public ControlBinding {
   }
 
  protected:
-  void refresh() override { label_->setText(withLineFeeds(control_.text())); }
+  void refresh() override {
+    // A static text breaks its line at a carriage return alone too, as the handheld drew it.
+    QString text = withLineFeeds(control_.text());
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    label_->setText(hasFlag(control_, kTappable) ? withoutAccessKeyMarks(text) : text);
+  }
 
  private:
   TapLabel* label_;
