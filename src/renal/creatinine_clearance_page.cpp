@@ -78,10 +78,9 @@ void CCreatinineClearance::onPageEvent(const platform::Notification& n) {
 }
 
 void CCreatinineClearance::writeReportLines(framework::ResultLog& log) {
-  // The age goes in first; the two texts then fill the "%s" conversions it left alone.
-  log.writeLine(framework::formatTexts(
-      framework::formatValue("Client : %s %.0lf yrs., Weight %s", age_),
-      {kSexCaptions[static_cast<std::size_t>(sex_)], weightText_}));
+  log.writeLine(framework::formatFields("Client : %s %.0lf yrs., Weight %s",
+                                        {kSexCaptions[static_cast<std::size_t>(sex_)], age_,
+                                         weightText_}));
   log.writeValue("Serum Creatinine = %.2lf", serumCreatinine_);
   log.writeLine(resultText_);
 }
