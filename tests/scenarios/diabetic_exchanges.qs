@@ -66,6 +66,21 @@ ok
 click hint
 dump
 ok
+click meatLabel
+dump
+ok
+click milkLabel
+dump
+ok
+click vegLabel
+dump
+ok
+click fruitLabel
+dump
+ok
+click fatLabel
+dump
+ok
 save
 save
 log

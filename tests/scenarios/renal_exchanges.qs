@@ -34,6 +34,7 @@ dump
 spin fhk down
 spin fhk up
 spin fhk up
+spin vmk down
 spin vmk up
 dump
 # the fat and high-potassium fruit counts take 0 to 99; counts are whole numbers
