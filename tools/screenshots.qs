@@ -56,3 +56,47 @@ type weight "25"
 type stature "128"
 screenshot docs/child-growth.png
 ok
+open 8
+choose type 2
+click unit
+type weight "70"
+type mlk "1"
+type mt "6"
+type str "6"
+type fat "4"
+type vlk "2"
+type flk "2"
+type hc "1"
+screenshot docs/renal-exchanges.png
+tab 1
+screenshot docs/potassium-content.png
+ok
+open 9
+type starch "6"
+type veg "3"
+type fruit "3"
+type milk "2"
+click milkType
+cell types 1 0
+ok
+type meat "5"
+click meatType
+cell types 2 0
+ok
+type fat "4"
+screenshot docs/diabetic-exchanges.png
+ok
+open 19
+type age "60"
+click unit
+type weight "72"
+type sc "1.0"
+screenshot docs/creatinine-clearance.png
+ok
+open 21
+type pn "140"
+type un "20"
+type pc "1.0"
+type uc "14.29"
+screenshot docs/fena.png
+ok

@@ -5,6 +5,7 @@
 
 #include "adult/select_ibw_method_dialog.h"
 #include "app/tool_catalogue.h"
+#include "diabetes/diabetic_exchanges.h"
 #include "framework/reference_pages.h"
 #include "framework/save_options.h"
 #include "framework/save_options_dialog.h"
@@ -77,6 +78,7 @@ int runQuillion() {
   framework::SettingsStore::setNoticeReporter(warn);
   framework::setIbwMethodChooser(adult::chooseIbwMethod);
   framework::loadSaveOptions();
+  diabetes::resetUserDefinedTypes();
   CQuillionDlg dialog;
   platform::currentPlatform().runModal(dialog);
   return 0;

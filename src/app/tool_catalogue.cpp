@@ -5,6 +5,7 @@
 #include "adult/kcal_kg_page.h"
 #include "app/unavailable_page.h"
 #include "conversions/conversions_page.h"
+#include "diabetes/diabetic_exchange_page.h"
 #include "framework/reference_pages.h"
 #include "parenteral/review_page.h"
 #include "pediatrics/child_page.h"
@@ -16,6 +17,10 @@
 #include "labs/nitrogen_balance_page.h"
 #include "labs/serum_osmolality_page.h"
 #include "labs/weight_change_page.h"
+#include "renal/creatinine_clearance_page.h"
+#include "renal/fena_page.h"
+#include "renal/potassium_content_page.h"
+#include "renal/renal_exchanges_page.h"
 
 namespace quillion::app {
 namespace {
@@ -36,8 +41,11 @@ constexpr TabRecipe kEnteral[] = {
     {"Data Entry"}, {"Formulas"}, {"Notes", nullptr, 1002}, {"Database"}};
 constexpr TabRecipe kParenteral[] = {{"Parenteral"}, {"Reviews"}, {"TPN", nullptr, 145},
                                      {"PPN", nullptr, 168}, {"MEDS", nullptr, 169}};
-constexpr TabRecipe kRenal[] = {{"Renal Meal Planning"}, {"K Content"}, {"Notes", nullptr, 3}};
-constexpr TabRecipe kDiabetic[] = {{"Data Entry"},           {"Plan", nullptr, 11},
+constexpr TabRecipe kRenal[] = {{"Renal Meal Planning", make<renal::CRenalExchangesDataPage>},
+                                {"K Content", make<renal::CPotassiumContentPP>},
+                                {"Notes", nullptr, 3}};
+constexpr TabRecipe kDiabetic[] = {{"Data Entry", make<diabetes::CDiabeticExchangeDataPage>},
+                                   {"Plan", nullptr, 11},
                                    {"Insulin", nullptr, 167}, {"Labs", nullptr, 161},
                                    {"Oral", nullptr, 166},    {"Pumps", nullptr, 165}};
 constexpr TabRecipe kInfant[] = {{"Pediatric - 0 to 36 Months", make<pediatrics::CPediatric0to36>},
@@ -48,10 +56,13 @@ constexpr TabRecipe kConversions[] = {{"Conversions", make<conversions::CConvers
                                       {"Notes", nullptr, 1019}};
 constexpr TabRecipe kNitrogen[] = {{"Nitrogen Balance", make<labs::CNitrogenBalancePage>},
                                    {"Notes", nullptr, 4}};
-constexpr TabRecipe kCreatinine[] = {{"Creatinine Clearance"}, {"Notes", nullptr, 201}};
+constexpr TabRecipe kCreatinine[] = {{"Creatinine Clearance", make<renal::CCreatinineClearance>},
+                                     {"Notes", nullptr, 201}};
 constexpr TabRecipe kAnionGap[] = {{"Anion Gap", make<labs::CAnionGapPage>},
                                    {"Notes", nullptr, 205}};
-constexpr TabRecipe kFena[] = {{"Fractional Excretion of Sodium"}, {"Notes", nullptr, 2}};
+constexpr TabRecipe kFena[] = {
+    {"Fractional Excretion of Sodium", make<renal::CFractionalExcretionOfSodiumPage>},
+    {"Notes", nullptr, 2}};
 constexpr TabRecipe kOsmolality[] = {{"Serum Osmolality", make<labs::CSerumOsmolalityPage>},
                                      {"Notes", nullptr, 207}};
 constexpr TabRecipe kWeightChange[] = {

@@ -41,6 +41,11 @@ CalculatorPage::Input CalculatorPage::number(std::string_view id, double& member
   return Input(*this, id, &member, nullptr);
 }
 
+CalculatorPage::Input CalculatorPage::integer(std::string_view id, int& member) {
+  exchange_.integer(id, member);
+  return Input(*this, id, nullptr, &member);
+}
+
 CalculatorPage::Input CalculatorPage::choice(std::string_view id, int& member) {
   exchange_.choice(id, member);
   return Input(*this, id, nullptr, &member);
@@ -115,7 +120,7 @@ void CalculatorPage::compute() {
 }
 
 void CalculatorPage::onNotify(const platform::Notification& n) {
-  if (n.event == Event::Changed && exchange_.numberFor(n.id)) {
+  if (n.event == Event::Changed && (exchange_.numberFor(n.id) || exchange_.integerFor(n.id))) {
     numberEdited();
   } else if (n.event == Event::Spin) {
     spinPressed(n.id, n.step);
@@ -135,9 +140,13 @@ void CalculatorPage::numberEdited() {
 void CalculatorPage::spinPressed(std::string_view spinId, int step) {
   const platform::Control* spin = find(spinId);
   if (!spin) return;
-  double* member = exchange_.numberFor(spin->def().buddy);
-  if (!member) return;
-  *member += step > 0 ? 1.0 : -1.0;
+  if (int* whole = exchange_.integerFor(spin->def().buddy)) {
+    *whole += step > 0 ? 1 : -1;
+  } else if (double* member = exchange_.numberFor(spin->def().buddy)) {
+    *member += step > 0 ? 1.0 : -1.0;
+  } else {
+    return;
+  }
   updateData(false);
   compute();
 }

@@ -57,6 +57,7 @@ class CalculatorPage : public platform::Form {
 
   // Declared in the order of the form; the exchange reads the controls in this order.
   Input number(std::string_view id, double& member);
+  Input integer(std::string_view id, int& member);  // a whole-number box
   Input choice(std::string_view id, int& member);  // drop-down position
   Input radio(std::string_view firstId, int& member);  // index of the checked button
   Input check(std::string_view id, int& member);

@@ -17,9 +17,13 @@ void DataExchange::number(std::string_view id, double& member) {
   bindings_.push_back({Kind::Number, std::string(id), &member});
 }
 
+void DataExchange::integer(std::string_view id, int& member) {
+  bindings_.push_back({Kind::Integer, std::string(id), &member});
+}
+
 void DataExchange::range(std::string_view id, double minimum, double maximum) {
   for (auto& b : bindings_) {
-    if (b.kind != Kind::Number || b.id != id) continue;
+    if ((b.kind != Kind::Number && b.kind != Kind::Integer) || b.id != id) continue;
     b.ranged = true;
     b.minimum = minimum;
     b.maximum = maximum;
@@ -55,12 +59,42 @@ double* DataExchange::numberFor(std::string_view id) {
   return nullptr;
 }
 
+int* DataExchange::integerFor(std::string_view id) {
+  for (auto& b : bindings_) {
+    if (b.kind == Kind::Integer && b.id == id) return static_cast<int*>(b.member);
+  }
+  return nullptr;
+}
+
+bool DataExchange::readInteger(Binding& b, bool* numbersChanged) {
+  int value = 0;
+  if (!parseIntegerBox(form_.control(b.id).text(), value)) {
+    platform::currentPlatform().messageBox(kEnterInteger, kAppName, platform::MessageIcon::Warning);
+    form_.focus(b.id);
+    return false;
+  }
+  int& member = *static_cast<int*>(b.member);
+  if (numbersChanged && member != value) *numbersChanged = true;
+  member = value;
+  if (b.ranged && (value < b.minimum || value > b.maximum)) {
+    std::string message = std::string(kEnterIntegerBetween) + formatNumberBox(b.minimum) +
+                          " and " + formatNumberBox(b.maximum) + ".";
+    platform::currentPlatform().messageBox(message, kAppName, platform::MessageIcon::Warning);
+    form_.focus(b.id);
+    return false;
+  }
+  return true;
+}
+
 void DataExchange::toControls() {
   for (auto& b : bindings_) {
     Control& control = form_.control(b.id);
     switch (b.kind) {
       case Kind::Number:
         control.setText(formatNumberBox(*static_cast<double*>(b.member)));
+        break;
+      case Kind::Integer:
+        control.setText(formatIntegerBox(*static_cast<int*>(b.member)));
         break;
       case Kind::Text:
         control.setText(*static_cast<std::string*>(b.member));
@@ -111,6 +145,9 @@ bool DataExchange::fromControls(bool* numbersChanged) {
         }
         break;
       }
+      case Kind::Integer:
+        if (!readInteger(b, numbersChanged)) return false;
+        break;
       case Kind::Text:
         if (control.kind() == ControlKind::Edit || control.kind() == ControlKind::MultiLine) {
           *static_cast<std::string*>(b.member) = control.text();

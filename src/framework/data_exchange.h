@@ -15,7 +15,9 @@ class DataExchange {
   explicit DataExchange(platform::Form& form) : form_(form) {}
 
   void number(std::string_view id, double& member);
-  // The bound number box asks for a number within these bounds.
+  // A whole-number box.
+  void integer(std::string_view id, int& member);
+  // The bound number or whole-number box asks for a number within these bounds.
   void range(std::string_view id, double minimum, double maximum);
   // The bound number box takes a negative number as its absolute value.
   void positive(std::string_view id);
@@ -26,6 +28,8 @@ class DataExchange {
 
   // The bound number of an edit box, or nullptr.
   double* numberFor(std::string_view id);
+  // The bound integer of a whole-number box, or nullptr.
+  int* integerFor(std::string_view id);
 
   void toControls();
   // Stops at the first box that fails (message shown, focus on the box); false then.
@@ -34,7 +38,11 @@ class DataExchange {
   bool fromControls(bool* numbersChanged = nullptr);
 
  private:
-  enum class Kind { Number, Text, Check, Radio, Choice };
+  struct Binding;
+  // Reads a whole-number box; false (message shown, focus on the box) when it fails.
+  bool readInteger(Binding& b, bool* numbersChanged);
+
+  enum class Kind { Number, Integer, Text, Check, Radio, Choice };
   struct Binding {
     Kind kind;
     std::string id;

@@ -114,6 +114,36 @@ std::string formatInteger(std::string_view format, int value) {
          unescapePercents(format.substr(c.end));
 }
 
+std::string formatFields(std::string_view format, std::initializer_list<FormatField> fields) {
+  std::string out;
+  auto next = fields.begin();
+  while (!format.empty()) {
+    Conversion c = findConversion(format);
+    if (c.begin == std::string_view::npos) break;
+    std::string conversion(format.substr(c.begin, c.end - c.begin));
+    out += unescapePercents(format.substr(0, c.begin));
+    format.remove_prefix(c.end);
+    const char type = conversion.back();
+    const bool integer = std::string_view("diouxXc").find(type) != std::string_view::npos;
+    const bool floating = std::string_view("fFeEgGaA").find(type) != std::string_view::npos;
+    const FormatField* field = next != fields.end() ? next : nullptr;
+    using Kind = FormatField::Kind;
+    if (field && integer && field->kind() == Kind::Integer) {
+      out += printfToString(conversion, field->integer());
+    } else if (field && floating && field->kind() != Kind::Text) {
+      const double value = field->kind() == Kind::Integer ? static_cast<double>(field->integer())
+                                                          : field->floating();
+      out += std::isfinite(value) ? printfToString(conversion, value) : std::string(kNoValue);
+    } else if (field && type == 's' && field->kind() == Kind::Text) {
+      out += field->text();
+    } else {
+      out += conversion;
+    }
+    if (field) ++next;
+  }
+  return out + unescapePercents(format);
+}
+
 std::string formatText(std::string_view format, std::string_view text) {
   return formatTexts(format, {text});
 }
@@ -147,6 +177,26 @@ std::string formatNumberBox(double value) {
   double readBack = 0;
   if (!parseNumberBox(text, readBack)) text = printfToString(std::string("%.17g"), value);
   return text;
+}
+
+std::string formatIntegerBox(int value) { return std::to_string(value); }
+
+bool parseIntegerBox(std::string_view text, int& value) {
+  auto blank = [](char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  // A sign, then digits only.
+  std::size_t first = !text.empty() && (text.front() == '+' || text.front() == '-') ? 1 : 0;
+  if (first == text.size()) return false;
+  for (std::size_t i = first; i < text.size(); ++i) {
+    if (text[i] < '0' || text[i] > '9') return false;
+  }
+  if (text.front() == '+') text.remove_prefix(1);
+  int parsed = 0;
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+  if (error != std::errc() || end != text.data() + text.size()) return false;
+  value = parsed;
+  return true;
 }
 
 bool parseNumberBox(std::string_view text, double& value) {

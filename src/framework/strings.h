@@ -26,6 +26,9 @@ inline constexpr std::string_view kSettingsInUse =
     "now and will not store the inputs of tools opened while it is busy.";
 inline constexpr std::string_view kOutOfMemory = "ERROR! Out of Memory!";
 inline constexpr std::string_view kEnterNumber = "Please enter a number.";
+inline constexpr std::string_view kEnterInteger = "Please enter an integer.";
+// Followed by the two bounds: "Please enter an integer between 0 and 99."
+inline constexpr std::string_view kEnterIntegerBetween = "Please enter an integer between ";
 // Followed by the two bounds: "Please enter a number between 0 and 130."
 inline constexpr std::string_view kEnterNumberBetween = "Please enter a number between ";
 

@@ -36,6 +36,7 @@ enum ControlFlag : unsigned {
   kHeading = 1u << 6,     // labels: bold group heading
   kNoHeader = 1u << 7,    // report lists: no column headers
   kWrap = 1u << 8,        // labels: wrap long text
+  kFocusNotice = 1u << 9, // edit boxes: losing the focus to another control sends FocusLost
 };
 
 // One row of a form's control table, as a dialog template would give it.

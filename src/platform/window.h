@@ -25,7 +25,7 @@ enum class Event {
   HeaderTap,        // report list header tapped (column)
   CellTap,          // report list cell tapped (row, column)
   CellDoubleTap,    // report list cell double-tapped (row, column)
-  FocusLost,        // report list lost the focus
+  FocusLost,        // report list (or edit box with kFocusNotice) lost the focus
 };
 
 enum class CloseReason { Ok, Cancel, Close };

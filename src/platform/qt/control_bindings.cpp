@@ -39,6 +39,46 @@ QString withLineFeeds(const std::string& text) {
 
 bool hasFlag(const Control& control, unsigned flag) { return (control.def().flags & flag) != 0; }
 
+// A tappable label's caption marks its access key with "&" ("&Milk") and writes a literal
+// ampersand as "&&"; the handheld showed the key underlined and never the marker itself.
+// Other labels may show texts such as file paths, which are shown as they are.
+QString withoutAccessKeyMarks(const QString& text) {
+  QString shown;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == QLatin1Char('&')) {
+      if (i + 1 < text.size() && text[i + 1] == QLatin1Char('&')) {
+        shown += QLatin1Char('&');
+        ++i;
+      }
+      continue;
+    }
+    shown += text[i];
+  }
+  return shown;
+}
+
+// Watches a widget losing the keyboard focus to another control of its window.
+class FocusWatcher final : public QObject {
+ public:
+  FocusWatcher(QWidget* watched, std::function<void()> onLost)
+      : QObject(watched), onLost_(std::move(onLost)) {
+    watched->installEventFilter(this);
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::FocusOut) {
+      auto reason = static_cast<QFocusEvent*>(event)->reason();
+      // The whole window going inactive or a popup opening leaves the focus in place.
+      const bool moved = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+      auto* widget = static_cast<QWidget*>(watched);
+      if (moved && widget->window()->isVisible()) onLost_();
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> onLost_;
+};
+
 class EditBinding final : public ControlBinding {
  public:
   EditBinding(Control& control, FormView& view, QWidget* parent)
@@ -48,6 +88,9 @@ class EditBinding final : public ControlBinding {
       control_.takeUserText(text.toStdString());
       notify({Event::Changed, id()});
     });
+    if (hasFlag(control, kFocusNotice)) {
+      new FocusWatcher(edit_, [this] { notify({Event::FocusLost, id()}); });
+    }
   }
   QWidget* widget() const override { return edit_; }
   void focus() override {
@@ -193,7 +236,12 @@ class LabelBinding final : public ControlBinding {
   }
 
  protected:
-  void refresh() override { label_->setText(withLineFeeds(control_.text())); }
+  void refresh() override {
+    // A static text breaks its line at a carriage return alone too, as the handheld drew it.
+    QString text = withLineFeeds(control_.text());
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    label_->setText(hasFlag(control_, kTappable) ? withoutAccessKeyMarks(text) : text);
+  }
 
  private:
   TapLabel* label_;
@@ -416,28 +464,6 @@ class MultiLineBinding final : public ControlBinding {
   }
 
   QPlainTextEdit* edit_;
-};
-
-// Watches a widget losing the keyboard focus to another control of its window.
-class FocusWatcher final : public QObject {
- public:
-  FocusWatcher(QWidget* watched, std::function<void()> onLost)
-      : QObject(watched), onLost_(std::move(onLost)) {
-    watched->installEventFilter(this);
-  }
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::FocusOut) {
-      auto reason = static_cast<QFocusEvent*>(event)->reason();
-      // The whole window going inactive or a popup opening leaves the focus in place.
-      const bool moved = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-      auto* widget = static_cast<QWidget*>(watched);
-      if (moved && widget->window()->isVisible()) onLost_();
-    }
-    return false;
-  }
-
- private:
-  std::function<void()> onLost_;
 };
 
 class ReportListBinding final : public ControlBinding {
