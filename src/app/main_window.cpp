@@ -29,7 +29,9 @@ constexpr ControlDef kControls[] = {
 void runSheet(const Tool& recipe) {
   // Pages outlive the sheet that shows them: the sheet is destroyed first.
   std::vector<std::unique_ptr<platform::Form>> pages;
-  for (const TabRecipe& tab : recipe.tabs) pages.push_back(makePage(tab));
+  for (const TabRecipe& tab : recipe.tabs) {
+    pages.push_back(makePage(tab, pages.empty() ? nullptr : pages.front().get()));
+  }
   platform::Sheet sheet{std::string(recipe.caption)};
   for (std::size_t i = 0; i < pages.size(); ++i) {
     sheet.addPage(*pages[i], std::string(recipe.tabs[i].caption));

@@ -71,6 +71,9 @@ class Platform {
   virtual void setWaitCursor(bool /*on*/) {}
   // Lets the backend's widgets catch up between two scripted actions.
   virtual void pumpEvents() {}
+  // Draws a chart control into a PNG or PDF file (by the path's ending); false where
+  // nothing is drawn or the file could not be written.
+  virtual bool saveChart(const Control& /*chart*/, const std::string& /*path*/) { return false; }
 
   void setAutomation(Automation* automation) { automation_ = automation; }
   Automation* automation() const { return automation_; }

@@ -51,6 +51,7 @@ class ScriptDriver : public platform::Automation {
   void doGet(const Command& c);
   void doOpen(const Command& c, bool twice);
   void doDump();
+  void dumpChart(const platform::ChartData& chart);
   void doLog();
 
   bool screenshotsRequired_ = false;

@@ -1,5 +1,7 @@
 #include "platform/qt/qt_platform.h"
 
+#include "platform/qt/chart_painter.h"
+
 #include <algorithm>
 
 #include <QApplication>
@@ -216,6 +218,10 @@ void QtPlatform::setWaitCursor(bool on) {
     QApplication::restoreOverrideCursor();
     --waitCursors_;
   }
+}
+
+bool QtPlatform::saveChart(const Control& chart, const std::string& path) {
+  return chart.kind() == ControlKind::Chart && saveChartFile(chart.chart(), path);
 }
 
 void QtPlatform::pumpEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }

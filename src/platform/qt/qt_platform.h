@@ -28,6 +28,7 @@ class QtPlatform final : public Platform {
   void killTimer(Window& window, int timerId) override;
   void setWaitCursor(bool on) override;
   void pumpEvents() override;
+  bool saveChart(const Control& chart, const std::string& path) override;
 
 
  protected:

@@ -1,0 +1,25 @@
+# Runs a script through quillion-script on the Qt backend (offscreen) in a fresh folder and
+# checks the files it should have drawn: each of FILES is "name=signature", the text its
+# first bytes must begin with ("%PDF-" for a PDF, "PNG" from the second byte of a PNG).
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+execute_process(COMMAND ${DRIVER} --qt --home ${WORK} --now "2026-03-14 09:05" ${SCRIPT}
+  WORKING_DIRECTORY ${WORK} OUTPUT_VARIABLE transcript ERROR_VARIABLE errors RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "the driver exited with ${rc}\n${transcript}\n${errors}")
+endif()
+string(REPLACE "|" ";" FILES "${FILES}")
+foreach(entry IN LISTS FILES)
+  string(REPLACE "=" ";" parts "${entry}")
+  list(GET parts 0 name)
+  list(GET parts 1 signature)
+  if(NOT EXISTS ${WORK}/${name})
+    message(FATAL_ERROR "${name} was not written\n${transcript}")
+  endif()
+  file(SIZE ${WORK}/${name} size)
+  file(READ ${WORK}/${name} head LIMIT 8)
+  string(FIND "${head}" "${signature}" at)
+  if(size LESS 1000 OR at LESS 0 OR at GREATER 1)
+    message(FATAL_ERROR "${name} (${size} bytes) is not what was asked for")
+  endif()
+endforeach()
