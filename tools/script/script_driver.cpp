@@ -353,6 +353,28 @@ void ScriptDriver::execute(const Command& c) {
     if (!form || !form->hasMenuBar()) return error("this page has no " + c.name + " command");
     return c.name == "save" ? form->onSave() : form->onOptions();
   }
+  if (c.name == "command") {
+    if (!wantArgs(1)) return;
+    platform::Form* form = topForm();
+    if (form) {
+      for (const platform::WindowCommand& command : form->windowCommands()) {
+        if (command.id == c.args[0]) return form->onWindowCommand(command.id);
+      }
+    }
+    return error("no command " + c.args[0] + " in this window");
+  }
+  if (c.name == "pdf") {
+    if (!wantArgs(1)) return;
+    platform::Form* form = topForm();
+    if (!form || !form->hasMenuBar()) return error("this page has no report to print");
+    const std::optional<std::string> report = form->printableReport();
+    if (!report) return;  // a box that cannot be read: its message is in the transcript
+    if (platform::currentPlatform().writeTextPdf(*report, c.args[0])) return;
+    if (screenshotsRequired_) return error("could not write the PDF " + c.args[0]);
+    // Without a backend that draws, the page's printed report goes into the transcript.
+    printLines("pdf", *report);
+    return;
+  }
   if (c.name == "chart") {
     if (!wantArgs(1)) return;
     platform::Form* form = topForm();
@@ -625,11 +647,15 @@ void ScriptDriver::doLog() {
     bytes.append(block, static_cast<std::size_t>(in.gcount()));
   }
   if (in.bad()) return error("log: cannot read " + quoted(path));
-  out_ << "log: " << bytes.size() << " bytes\n";
+  printLines("log", bytes);
+}
+
+void ScriptDriver::printLines(std::string_view what, std::string_view bytes) {
+  out_ << what << ": " << bytes.size() << " bytes\n";
   std::size_t start = 0;
   while (start < bytes.size()) {
     std::size_t end = bytes.find("\r\n", start);
-    if (end == std::string::npos) {
+    if (end == std::string_view::npos) {
       out_ << "| " << bytes.substr(start) << " (no line end)\n";
       break;
     }
