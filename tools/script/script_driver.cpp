@@ -608,7 +608,13 @@ void ScriptDriver::doDump() {
 void ScriptDriver::dumpChart(const platform::ChartData& chart) {
   auto number = [](double value) { return framework::formatValue("%.6g", value); };
   auto point = [&](const platform::ChartPoint& p) {
-    return "(" + number(p.x) + ", " + number(p.y) + ")";
+    // Built by appending: GCC 12 at -O2 takes "(" + std::string for an overlapping copy.
+    std::string text = "(";
+    text += number(p.x);
+    text += ", ";
+    text += number(p.y);
+    text += ")";
+    return text;
   };
   out_ << "    x " << quoted(chart.xTitle) << " " << number(chart.xMin) << " to "
        << number(chart.xMax) << "\n";
