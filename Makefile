@@ -2,7 +2,9 @@
 PRESET ?= dev
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test deps build asan clean
+PREFIX ?= /usr/local
+
+.PHONY: run test deps build asan install clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -17,6 +19,12 @@ run: build
 test: build
 	@bash scripts/install-deps.sh --tests
 	ctest --preset $(PRESET) -j $(JOBS)
+
+# Installs the optimised build under PREFIX (the program, its desktop entry, icon and
+# AppStream metainfo).
+install:
+	$(MAKE) build PRESET=release
+	cmake --install build/release --prefix $(PREFIX)
 
 asan:
 	$(MAKE) test PRESET=asan
