@@ -1,6 +1,7 @@
 // Forms and sheets: their life (creation, showing, closing) and modal results.
 #include "platform/window.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace quillion::platform {
@@ -51,6 +52,93 @@ std::vector<Control*> Form::radioGroup(const Control& member) const {
     if (controls_[i]->kind() == ControlKind::Radio) group.push_back(controls_[i].get());
   }
   return group;
+}
+
+namespace {
+
+bool takesFocus(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Edit:
+    case ControlKind::MultiLine:
+    case ControlKind::DropDown:
+    case ControlKind::ListBox:
+    case ControlKind::ReportList:
+    case ControlKind::Button:
+    case ControlKind::Check:
+    case ControlKind::Radio:
+    case ControlKind::Html:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// A label's text as a name: one line, without the colon and blanks around it.
+std::string asName(std::string_view text) {
+  std::string name;
+  for (char ch : text) name += (ch == '\r' || ch == '\n' || ch == '\t') ? ' ' : ch;
+  const auto first = name.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  name.erase(0, first);
+  while (!name.empty() && (name.back() == ' ' || name.back() == ':')) name.pop_back();
+  return name;
+}
+
+}  // namespace
+
+std::string Form::accessibleName(const Control& control) const {
+  switch (control.kind()) {
+    case ControlKind::Button:
+    case ControlKind::Check:
+    case ControlKind::Radio:
+      return asName(control.text());
+    case ControlKind::Html:
+      return "Reference document";
+    case ControlKind::Spin: {
+      for (const auto& other : controls_) {
+        if (other->id() == control.def().buddy) return accessibleName(*other) + " up/down";
+      }
+      return "up/down";
+    }
+    case ControlKind::Label:
+    case ControlKind::Chart:
+      return {};
+    case ControlKind::MultiLine:
+      // A page's results box, whatever stands above it.
+      if (control.def().flags & kReadOnly) return "Results";
+      break;
+    default:
+      break;
+  }
+  // The label before the box on its own row, else the nearest label above it.
+  std::size_t index = 0;
+  while (index < controls_.size() && controls_[index].get() != &control) ++index;
+  std::string above;
+  for (std::size_t i = index; i-- > 0;) {
+    const Control& other = *controls_[i];
+    if (other.kind() != ControlKind::Label) continue;
+    const std::string name = asName(other.text());
+    if (name.empty()) continue;
+    if (other.def().row == control.def().row && other.def().column < control.def().column) {
+      return name;
+    }
+    if (above.empty() && other.def().row < control.def().row) above = name;
+  }
+  return above;
+}
+
+std::vector<Control*> Form::tabOrder() const {
+  std::vector<Control*> order;
+  for (const auto& control : controls_) {
+    if (takesFocus(control->kind()) && control->visible() && control->enabled()) {
+      order.push_back(control.get());
+    }
+  }
+  std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
+    if (a->def().row != b->def().row) return a->def().row < b->def().row;
+    return a->def().column < b->def().column;
+  });
+  return order;
 }
 
 void Form::focus(std::string_view id) {

@@ -103,6 +103,14 @@ class Form : public Window {
   // control at or before it up to the next kGroup control.
   std::vector<Control*> radioGroup(const Control& member) const;
 
+  // The name a screen reader gives a control: a box takes the text of the label before it
+  // on its row (or the nearest label above), a spin "<its box's name> up/down", a button,
+  // check box or radio button its caption. Empty for what takes no focus.
+  std::string accessibleName(const Control& control) const;
+  // The controls that take the keyboard focus (shown and enabled), in reading order: by
+  // grid row, then column, then their order in the table. Tab follows this order.
+  std::vector<Control*> tabOrder() const;
+
   void focus(std::string_view id);
   std::string_view focused() const { return focused_; }
 

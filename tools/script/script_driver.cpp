@@ -353,6 +353,12 @@ void ScriptDriver::execute(const Command& c) {
     if (!form || !form->hasMenuBar()) return error("this page has no " + c.name + " command");
     return c.name == "save" ? form->onSave() : form->onOptions();
   }
+  if (c.name == "names") {
+    if (!wantArgs(0)) return;
+    platform::Form* form = topForm();
+    if (!form) return error("no window is open");
+    return doNames(*form);
+  }
   if (c.name == "command") {
     if (!wantArgs(1)) return;
     platform::Form* form = topForm();
@@ -631,6 +637,23 @@ void ScriptDriver::dumpChart(const platform::ChartData& chart) {
     out_ << "    mark " << quoted(mark.label) << " " << point(mark.at) << "\n";
   }
   if (!chart.note.empty()) out_ << "    note " << quoted(chart.note) << "\n";
+}
+
+// What Tab visits on the page, in order, with what a screen reader calls each stop. A stop
+// without a name, or Tab going back up the page, is an error.
+void ScriptDriver::doNames(platform::Form& form) {
+  const auto stops = platform::testing::userSimulation().tabStops(form);
+  out_ << "names: " << stops.size() << "\n";
+  int lastRow = -1;
+  for (const auto& stop : stops) {
+    out_ << "  " << stop.control->id() << " " << kindName(stop.control->kind()) << " "
+         << quoted(stop.name) << "\n";
+    if (stop.name.empty()) error(std::string(stop.control->id()) + " has no name");
+    if (stop.control->def().row < lastRow) {
+      error("Tab goes back up the page at " + std::string(stop.control->id()));
+    }
+    lastRow = stop.control->def().row;
+  }
 }
 
 void ScriptDriver::doLog() {

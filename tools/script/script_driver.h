@@ -53,6 +53,7 @@ class ScriptDriver : public platform::Automation {
   void doDump();
   void dumpChart(const platform::ChartData& chart);
   void doLog();
+  void doNames(platform::Form& form);
   // Text of CR LF lines as "WHAT: N bytes" and a "| " line each.
   void printLines(std::string_view what, std::string_view bytes);
 

@@ -707,6 +707,11 @@ class ChartBinding final : public ControlBinding {
 void ControlBinding::update() {
   QWidget* shown = widget();
   const QSignalBlocker blocker(shown);
+  // What a screen reader says of the control follows its label and caption.
+  if (QWidget* focusable = focusWidget()) {
+    const QString name = toQt(control_.form().accessibleName(control_));
+    if (focusable->accessibleName() != name) focusable->setAccessibleName(name);
+  }
   if (shown->isHidden() == control_.visible()) shown->setVisible(control_.visible());
   shown->setEnabled(control_.enabled());
   refresh();

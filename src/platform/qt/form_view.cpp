@@ -167,12 +167,19 @@ void FormView::updateStretch() {
 }
 
 void FormView::updateTabOrder() {
-  QWidget* previous = nullptr;
+  // Tab moves in reading order: by grid row, then column, then the order of the table.
+  std::vector<const ControlBinding*> order;
   for (const auto& binding : bindings_) {
-    QWidget* next = binding->focusWidget();
-    if (!next || next->focusPolicy() == Qt::NoFocus) continue;
-    if (previous) QWidget::setTabOrder(previous, next);
-    previous = next;
+    QWidget* widget = binding->focusWidget();
+    if (widget && widget->focusPolicy() != Qt::NoFocus) order.push_back(binding.get());
+  }
+  std::stable_sort(order.begin(), order.end(), [](const ControlBinding* a, const ControlBinding* b) {
+    const ControlDef& x = a->control().def();
+    const ControlDef& y = b->control().def();
+    return x.row != y.row ? x.row < y.row : x.column < y.column;
+  });
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    QWidget::setTabOrder(order[i - 1]->focusWidget(), order[i]->focusWidget());
   }
 }
 

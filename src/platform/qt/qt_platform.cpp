@@ -1,5 +1,7 @@
 #include "platform/qt/qt_platform.h"
 
+#include <map>
+
 #include <QDesktopServices>
 #include <QFile>
 #include <QPageSize>
@@ -340,6 +342,37 @@ void QtUserSimulation::selectTab(Sheet& sheet, int index) {
     UserSimulation::selectTab(sheet, index);
   }
   platform_.pumpEvents();
+}
+
+std::vector<testing::UserSimulation::Stop> QtUserSimulation::tabStops(Form& form) {
+  auto* view = dynamic_cast<FormView*>(form.view());
+  if (!view) return UserSimulation::tabStops(form);
+  platform_.pumpEvents();
+  // The widget each control takes the focus with, and where the chain starts.
+  std::map<QWidget*, Control*> owners;
+  QWidget* start = nullptr;
+  for (const auto& control : form.controls()) {
+    ControlBinding* binding = view->binding(*control);
+    QWidget* widget = binding ? binding->focusWidget() : nullptr;
+    if (!widget) continue;
+    owners[widget] = control.get();
+  }
+  const std::vector<Control*> reading = form.tabOrder();
+  if (!reading.empty()) {
+    if (ControlBinding* first = view->binding(*reading.front())) start = first->focusWidget();
+  }
+  std::vector<Stop> stops;
+  if (!start) return stops;
+  QWidget* widget = start;
+  for (std::size_t steps = 0; steps < 100000; ++steps) {
+    auto owner = owners.find(widget);
+    const bool stop = owner != owners.end() && widget->isVisibleTo(view) && widget->isEnabled() &&
+                      (widget->focusPolicy() & Qt::TabFocus);
+    if (stop) stops.push_back({owner->second, widget->accessibleName().toStdString()});
+    widget = widget->nextInFocusChain();
+    if (!widget || widget == start) break;
+  }
+  return stops;
 }
 
 bool QtUserSimulation::screenshot(Window& window, const std::string& pngPath) {

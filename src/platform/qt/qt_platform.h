@@ -65,6 +65,8 @@ class QtUserSimulation final : public testing::UserSimulation {
   void cellTap(Control& list, int row, int column, bool twice) override;
   void selectTab(Sheet& sheet, int index) override;
   bool screenshot(Window& window, const std::string& pngPath) override;
+  // The widgets' own Tab chain and accessible names.
+  std::vector<Stop> tabStops(Form& form) override;
 
  private:
   QtPlatform& platform_;

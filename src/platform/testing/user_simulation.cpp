@@ -54,6 +54,12 @@ void UserSimulation::cellTap(Control& list, int row, int column, bool twice) {
 
 void UserSimulation::selectTab(Sheet& sheet, int index) { sheet.setActivePage(index); }
 
+std::vector<UserSimulation::Stop> UserSimulation::tabStops(Form& form) {
+  std::vector<Stop> stops;
+  for (Control* control : form.tabOrder()) stops.push_back({control, form.accessibleName(*control)});
+  return stops;
+}
+
 bool UserSimulation::screenshot(Window& /*window*/, const std::string& /*pngPath*/) {
   return false;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/window.h"
 
@@ -22,6 +23,12 @@ class UserSimulation {
   virtual void headerTap(Control& list, int column);
   virtual void cellTap(Control& list, int row, int column, bool twice);
   virtual void selectTab(Sheet& sheet, int index);
+  // The controls Tab visits on the form, in order, each with its screen-reader name.
+  struct Stop {
+    Control* control;
+    std::string name;
+  };
+  virtual std::vector<Stop> tabStops(Form& form);
   // A picture of the window as it is drawn; false where nothing is drawn.
   virtual bool screenshot(Window& window, const std::string& pngPath);
 };
