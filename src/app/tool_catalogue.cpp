@@ -7,6 +7,8 @@
 #include "conversions/conversions_page.h"
 #include "diabetes/diabetic_exchange_page.h"
 #include "enteral/enteral_data_page.h"
+#include "enteral/enteral_database_page.h"
+#include "enteral/enteral_formulas_page.h"
 #include "framework/reference_pages.h"
 #include "parenteral/review_page.h"
 #include "pediatrics/child_page.h"
@@ -39,9 +41,9 @@ constexpr TabRecipe kIreton[] = {{"Ireton-Jones Equations", make<adult::CIretonJ
                                  {"Notes", nullptr, 180}};
 constexpr TabRecipe kKcalKg[] = {{"Data Entry", make<adult::CKcalKgAdultAssessmentDlg>}};
 constexpr TabRecipe kEnteral[] = {{"Data Entry", make<enteral::CEnteralDataPP>},
-                                   {"Formulas"},
+                                   {"Formulas", make<enteral::CEnteralFormulasPP>},
                                    {"Notes", nullptr, 1002},
-                                   {"Database"}};
+                                   {"Database", make<enteral::CEnteralDatabasePP>}};
 constexpr TabRecipe kEnteralPeds[] = {
     {"Data Entry"}, {"Formulas"}, {"Notes", nullptr, 1002}, {"Database"}};
 constexpr TabRecipe kParenteral[] = {{"Parenteral"}, {"Reviews"}, {"TPN", nullptr, 145},

@@ -222,6 +222,39 @@ AppendResult FormulaDatabase::appendRecord(std::string_view name) {
   return AppendResult::Appended;
 }
 
+AppendResult FormulaDatabase::copyRecord(int index, std::string_view name) {
+  if (name.empty()) return AppendResult::EmptyName;
+  if (!valid(index)) return AppendResult::EmptyName;
+  FormulaRecord copy = record(index);
+  if (!copy.setName(name)) return AppendResult::NotWindows1252;
+  copy.setFlags(0);
+  const int previousCurrent = currentIndex();
+  try {
+    records_.push_back(std::move(copy));
+  } catch (const std::bad_alloc&) {
+    platform::currentPlatform().messageBox("ERROR! Out of Memory!", framework::kAppName,
+                                           platform::MessageIcon::Error);
+    return AppendResult::OutOfMemory;
+  }
+  currentIndex_ = count() - 1;
+  if (saveUserPart() < 0) {
+    records_.pop_back();
+    currentIndex_ = previousCurrent;
+    return AppendResult::NotSaved;
+  }
+  return AppendResult::Appended;
+}
+
+bool FormulaDatabase::changeAndSaveUser(const std::function<void(FormulaDatabase&)>& change) {
+  const std::vector<FormulaRecord> before = records_;
+  const int previousCurrent = currentIndex_;
+  change(*this);
+  if (saveUserPart() >= 0) return true;
+  records_ = before;
+  currentIndex_ = previousCurrent;
+  return false;
+}
+
 void FormulaDatabase::removeRecord(int index) {
   if (!valid(index)) return;
   const int last = count() - 1;

@@ -7,6 +7,7 @@
 // records stay loaded.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -66,6 +67,12 @@ class FormulaDatabase {
   // A zeroed user record with the name (cut to 47 bytes) and the default serving size,
   // made current and saved to the user file. On NotSaved the list is as it was.
   [[nodiscard]] AppendResult appendRecord(std::string_view name);
+  // A user copy of the record at index under a new name, made current and saved to the
+  // user file. On NotSaved the list is as it was.
+  [[nodiscard]] AppendResult copyRecord(int index, std::string_view name);
+  // Applies a change to the list and writes the user file; when the file cannot be written
+  // the change is undone and false returned.
+  [[nodiscard]] bool changeAndSaveUser(const std::function<void(FormulaDatabase&)>& change);
   // Moves the last record into the slot; the current formula stays current (or -1 when
   // it was the one removed).
   void removeRecord(int index);
