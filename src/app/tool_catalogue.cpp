@@ -9,6 +9,7 @@
 #include "enteral/enteral_data_page.h"
 #include "enteral/enteral_database_page.h"
 #include "enteral/enteral_formulas_page.h"
+#include "enteral/enteral_peds_data_page.h"
 #include "framework/reference_pages.h"
 #include "parenteral/review_page.h"
 #include "pediatrics/child_page.h"
@@ -44,8 +45,10 @@ constexpr TabRecipe kEnteral[] = {{"Data Entry", make<enteral::CEnteralDataPP>},
                                    {"Formulas", make<enteral::CEnteralFormulasPP>},
                                    {"Notes", nullptr, 1002},
                                    {"Database", make<enteral::CEnteralDatabasePP>}};
-constexpr TabRecipe kEnteralPeds[] = {
-    {"Data Entry"}, {"Formulas"}, {"Notes", nullptr, 1002}, {"Database"}};
+constexpr TabRecipe kEnteralPeds[] = {{"Data Entry", make<enteral::CEnteralPedsDataPP>},
+                                       {"Formulas", make<enteral::CEnteralPedsFormulasPP>},
+                                       {"Notes", nullptr, 1002},
+                                       {"Database", make<enteral::CEnteralPedsDatabasePP>}};
 constexpr TabRecipe kParenteral[] = {{"Parenteral"}, {"Reviews"}, {"TPN", nullptr, 145},
                                      {"PPN", nullptr, 168}, {"MEDS", nullptr, 169}};
 constexpr TabRecipe kRenal[] = {{"Renal Meal Planning", make<renal::CRenalExchangesDataPage>},

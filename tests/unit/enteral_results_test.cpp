@@ -1,6 +1,8 @@
 // The enteral calculators' arithmetic, row by row, against values worked by hand.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstring>
 #include <string>
 
@@ -22,6 +24,7 @@ struct DeliveryRow {
   double expectedTotal;
   double expectedShown;
 };
+void PrintTo(const DeliveryRow& row, std::ostream* out) { *out << row.label; }
 
 class DeliveryTest : public ::testing::TestWithParam<DeliveryRow> {};
 
@@ -70,6 +73,7 @@ struct AdultRow {
   int row;
   const char* expected;
 };
+void PrintTo(const AdultRow& row, std::ostream* out) { *out << row.label; }
 
 class AdultRowsTest : public ::testing::TestWithParam<AdultRow> {};
 
@@ -113,6 +117,7 @@ struct PedsRow {
   int row;
   const char* expected;
 };
+void PrintTo(const PedsRow& row, std::ostream* out) { *out << row.label; }
 
 class PedsRowsTest : public ::testing::TestWithParam<PedsRow> {};
 

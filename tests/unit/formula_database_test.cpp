@@ -5,6 +5,8 @@
 // code under test.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -119,6 +121,7 @@ struct LayoutRow {
   std::size_t flagsOffset;
   const char* userFile;
 };
+void PrintTo(const LayoutRow& row, std::ostream* out) { *out << row.label; }
 
 class RoundTripTest : public FormulaDatabaseTest,
                       public ::testing::WithParamInterface<LayoutRow> {};
@@ -173,6 +176,7 @@ struct FieldRow {
   std::size_t literalOffset;  // from the published layout
   std::size_t fieldOffset;    // the program's name for it
 };
+void PrintTo(const FieldRow& row, std::ostream* out) { *out << row.label; }
 
 class FieldOffsetTest : public ::testing::TestWithParam<FieldRow> {};
 
@@ -212,6 +216,7 @@ struct TextRow {
   std::size_t offset;
   std::size_t width;
 };
+void PrintTo(const TextRow& row, std::ostream* out) { *out << row.label; }
 
 class TextFieldTest : public ::testing::TestWithParam<TextRow> {};
 
@@ -240,6 +245,7 @@ struct EncodingRow {
   const char* utf8;
   const char* stored;  // windows-1252 bytes
 };
+void PrintTo(const EncodingRow& row, std::ostream* out) { *out << row.label; }
 
 class NameEncodingTest : public ::testing::TestWithParam<EncodingRow> {};
 
@@ -339,6 +345,9 @@ struct RemoveRow {
   int expectedCurrent;
   const char* expectedName;
 };
+void PrintTo(const RemoveRow& row, std::ostream* out) {
+  *out << "current " << row.current << ", removed " << row.removed;
+}
 
 class RemoveKeepsCurrentTest : public FormulaDatabaseTest,
                                public ::testing::WithParamInterface<RemoveRow> {};
@@ -366,6 +375,7 @@ struct IndexRow {
   int index;
   int expected;
 };
+void PrintTo(const IndexRow& row, std::ostream* out) { *out << "index " << row.index; }
 
 class CurrentIndexRangeTest : public FormulaDatabaseTest,
                               public ::testing::WithParamInterface<IndexRow> {};
@@ -429,6 +439,7 @@ struct DamagedRow {
   const char* label;
   std::string bytes;
 };
+void PrintTo(const DamagedRow& row, std::ostream* out) { *out << row.label; }
 
 std::vector<DamagedRow> damagedFiles() {
   const std::string one = adultRecord("Mine 1", 1.2f, 0);
@@ -528,6 +539,7 @@ struct WriteFailureRow {
   const char* label;
   Failing failing;
 };
+void PrintTo(const WriteFailureRow& row, std::ostream* out) { *out << row.label; }
 
 class FailedWriteTest : public FormulaDatabaseTest,
                         public ::testing::WithParamInterface<WriteFailureRow> {
@@ -620,6 +632,7 @@ struct StockRow {
   std::size_t recordSize;
   int minimumCount;
 };
+void PrintTo(const StockRow& row, std::ostream* out) { *out << row.label; }
 
 class StockFileTest : public FormulaDatabaseTest,
                       public ::testing::WithParamInterface<StockRow> {};
