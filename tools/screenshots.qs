@@ -100,3 +100,15 @@ type pc "1.0"
 type uc "14.29"
 screenshot docs/fena.png
 ok
+set ENTD EF integer 0
+open 5
+type weight "154"
+screenshot docs/enteral.png
+ok
+open 6
+choose formula 7
+type weight "3500"
+click weightUnit
+type volume "600"
+screenshot docs/enteral-pediatric.png
+ok
