@@ -1,6 +1,5 @@
 #include "enteral/formula_editor_rows.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 
@@ -239,13 +238,12 @@ std::string editorDetails(const FormulaRecord& formula) {
 }
 
 float parseTypedValue(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  float value = 0;
-  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  (void)end;
-  // A typed "nan" or "inf" is not a number a formula can hold.
-  return error == std::errc() && std::isfinite(value) ? value : 0.0f;
+  // Only a whole number counts: "1,5" or "12abc" store 0 rather than a part of what was
+  // typed, and a number a float cannot hold ("nan", "1e60") stores 0 too.
+  double value = 0;
+  if (!framework::parseNumberBox(text, value)) return 0.0f;
+  const auto narrowed = static_cast<float>(value);
+  return std::isfinite(value) && std::isfinite(narrowed) ? narrowed : 0.0f;
 }
 
 }  // namespace quillion::enteral

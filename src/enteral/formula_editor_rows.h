@@ -37,7 +37,7 @@ std::optional<UnitQuestion> storeEditorValue(FormulaRecord& formula, int row, fl
 // The details text below the list.
 std::string editorDetails(const FormulaRecord& formula);
 
-// A typed value as the editor reads it: the number the text starts with, or 0.
+// A typed value as the editor reads it: the number the whole text is, or 0.
 float parseTypedValue(std::string_view text);
 
 }  // namespace quillion::enteral
