@@ -125,3 +125,15 @@ type cl "104"
 type hco3 "24"
 pdf /tmp/quillion-report.pdf
 ok
+set ENTD EF integer 0
+open 5
+type weight "154"
+screenshot docs/enteral.png
+ok
+open 6
+choose formula 7
+type weight "3500"
+click weightUnit
+type volume "600"
+screenshot docs/enteral-pediatric.png
+ok

@@ -6,6 +6,10 @@
 #include "app/unavailable_page.h"
 #include "conversions/conversions_page.h"
 #include "diabetes/diabetic_exchange_page.h"
+#include "enteral/enteral_data_page.h"
+#include "enteral/enteral_database_page.h"
+#include "enteral/enteral_formulas_page.h"
+#include "enteral/enteral_peds_data_page.h"
 #include "framework/reference_pages.h"
 #include "parenteral/review_page.h"
 #include "pediatrics/child_page.h"
@@ -45,8 +49,14 @@ constexpr TabRecipe kHarris[] = {{"Harris-Benedict", make<adult::CHarrisBenedict
 constexpr TabRecipe kIreton[] = {{"Ireton-Jones Equations", make<adult::CIretonJonesPage>},
                                  {"Notes", nullptr, 180}};
 constexpr TabRecipe kKcalKg[] = {{"Data Entry", make<adult::CKcalKgAdultAssessmentDlg>}};
-constexpr TabRecipe kEnteral[] = {
-    {"Data Entry"}, {"Formulas"}, {"Notes", nullptr, 1002}, {"Database"}};
+constexpr TabRecipe kEnteral[] = {{"Data Entry", make<enteral::CEnteralDataPP>},
+                                   {"Formulas", make<enteral::CEnteralFormulasPP>},
+                                   {"Notes", nullptr, 1002},
+                                   {"Database", make<enteral::CEnteralDatabasePP>}};
+constexpr TabRecipe kEnteralPeds[] = {{"Data Entry", make<enteral::CEnteralPedsDataPP>},
+                                       {"Formulas", make<enteral::CEnteralPedsFormulasPP>},
+                                       {"Notes", nullptr, 1002},
+                                       {"Database", make<enteral::CEnteralPedsDatabasePP>}};
 constexpr TabRecipe kParenteral[] = {{"Parenteral"}, {"Reviews"}, {"TPN", nullptr, 145},
                                      {"PPN", nullptr, 168}, {"MEDS", nullptr, 169}};
 constexpr TabRecipe kRenal[] = {{"Renal Meal Planning", make<renal::CRenalExchangesDataPage>},
@@ -94,7 +104,7 @@ constexpr Tool kTools[kToolCount] = {
     {3, "Kcal per Kg Assessment", ToolKind::Sheet, "Kcal per Kg", 0, kKcalKg},
     {4, "Indirect Calorimetry", ToolKind::Reference, "", 181},
     {5, "Enteral", ToolKind::Sheet, "Enteral", 0, kEnteral},
-    {6, "Enteral, Pediatric", ToolKind::Sheet, "Enteral, Peds", 0, kEnteral},
+    {6, "Enteral, Pediatric", ToolKind::Sheet, "Enteral, Peds", 0, kEnteralPeds},
     {7, "Parenteral", ToolKind::Sheet, "Parenteral", 0, kParenteral},
     {8, "Renal Meal Planning", ToolKind::Sheet, "Renal Exchanges", 0, kRenal},
     {9, "Diabetic Exchanges", ToolKind::Sheet, "Diabetic Exchange", 0, kDiabetic},

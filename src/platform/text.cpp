@@ -109,6 +109,29 @@ std::string windows1252ToUtf8(std::string_view bytes) {
   return out;
 }
 
+std::optional<std::string> utf8ToWindows1252(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  std::size_t i = 0;
+  while (i < text.size()) {
+    std::optional<char32_t> cp = decodeUtf8(text, i);
+    if (!cp) return std::nullopt;
+    if (*cp < 0x80 || (*cp >= 0xA0 && *cp <= 0xFF)) {
+      out += static_cast<char>(*cp);
+      continue;
+    }
+    bool found = false;
+    for (std::size_t k = 0; k < 32 && !found; ++k) {
+      if (kWindows1252High[k] != kReplacement && kWindows1252High[k] == *cp) {
+        out += static_cast<char>(0x80 + k);
+        found = true;
+      }
+    }
+    if (!found) return std::nullopt;
+  }
+  return out;
+}
+
 std::size_t malformedUtf8At(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size()) {

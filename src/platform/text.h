@@ -2,6 +2,7 @@
 // for documents that declare it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,10 @@ std::string utf16ToUtf8(std::u16string_view text);
 
 // Bytes of windows-1252 text as UTF-8.
 std::string windows1252ToUtf8(std::string_view bytes);
+
+// UTF-8 text as windows-1252 bytes, one byte a character; empty when the text is not
+// UTF-8 or holds a character windows-1252 lacks.
+std::optional<std::string> utf8ToWindows1252(std::string_view text);
 
 // Where the first malformed sequence starts (cut short, overlong, a surrogate, past
 // U+10FFFF, or a byte that starts nothing), or npos when all of the text is UTF-8.
