@@ -31,11 +31,11 @@ constexpr ControlDef kControls[] = {
     button("stress", "", 6, 0).span(4),
     label("activityLabel", "Activity:", 7, 0),
     dropDown("activity", 7, 1).span(3),
-    edit("activityMin", 8, 1),
-    edit("activityMax", 8, 2),
+    edit("activityMin", 8, 1).named("Activity factor, low"),
+    edit("activityMax", 8, 2).named("Activity factor, high"),
     label("amputationLabel", "Amputation:", 9, 0),
     dropDown("amputation", 9, 1).span(2),
-    edit("amputationPercent", 9, 3),
+    edit("amputationPercent", 9, 3).named("Amputation percent"),
     multiLine("results", 10, 0).span(4).with(platform::kReadOnly | platform::kStretch),
 };
 

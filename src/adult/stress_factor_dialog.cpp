@@ -18,7 +18,7 @@ constexpr ControlDef kControls[] = {
     label("note", "SF = Stress Factor\rPF = Protein Factor", 0, 0),
     button("cancel", "Cancel", 0, 1),
     button("ok", "OK", 0, 2),
-    reportList("stress", 1, 0).span(3).with(platform::kStretch),
+    reportList("stress", 1, 0).span(3).with(platform::kStretch).named("Stress factors"),
     edit("cellEdit", 2, 0).span(3),
 };
 

@@ -26,7 +26,7 @@ using platform::ControlDef;
 
 constexpr ControlDef kControls[] = {
     {"banner", ControlKind::Label, "Quillion", 0, 0, 1, 1, platform::kBanner | platform::kTappable},
-    {"tools", ControlKind::ListBox, "", 1, 0, 1, 1, platform::kStretch},
+    {"tools", ControlKind::ListBox, "", 1, 0, 1, 1, platform::kStretch, {}, "Tools"},
 };
 
 constexpr platform::WindowCommand kCommands[] = {

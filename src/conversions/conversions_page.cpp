@@ -17,9 +17,9 @@ constexpr int kValueColumnWidth = 100;
 constexpr ControlDef kControls[] = {
     label("categoryLabel", "Category:", 0, 0),
     dropDown("category", 0, 1),
-    edit("value", 1, 0),
-    dropDown("unit", 1, 1),
-    reportList("results", 2, 0).span(2).with(platform::kStretch | platform::kNoHeader),
+    edit("value", 1, 0).named("Value"),
+    dropDown("unit", 1, 1).named("From unit"),
+    reportList("results", 2, 0).span(2).with(platform::kStretch | platform::kNoHeader).named("Converted values"),
 };
 
 }  // namespace

@@ -11,8 +11,8 @@ using platform::ControlDef;
 using namespace platform::controls;
 
 constexpr ControlDef kControls[] = {
-    reportList("types", 0, 0).span(2).with(platform::kStretch),
-    edit("value", 1, 0).span(2).with(platform::kFocusNotice),
+    reportList("types", 0, 0).span(2).with(platform::kStretch).named("Exchange types"),
+    edit("value", 1, 0).span(2).with(platform::kFocusNotice).named("Value"),
     button("ok", "OK", 2, 0),
     button("cancel", "Cancel", 2, 1),
 };

@@ -20,7 +20,7 @@ constexpr int kParamWidth = 55;
 constexpr int kValueWidth = 370;
 
 constexpr ControlDef kControls[] = {
-    dropDown("formula", 0, 0).span(4),
+    dropDown("formula", 0, 0).span(4).named("Formula"),
     label("weightLabel", "Weight", 1, 0),
     edit("weight", 1, 1),
     button("weightUnit", "lbs", 1, 2),
@@ -32,9 +32,9 @@ constexpr ControlDef kControls[] = {
     label("volumeText", "", 4, 1),
     button("volumeUnit", "mL", 4, 2),
     label("overFor", "over", 4, 3),
-    edit("hours", 5, 0),
+    edit("hours", 5, 0).named("Hours"),
     button("hoursUnit", "hrs", 5, 1),
-    reportList("results", 6, 0).span(4).with(platform::kStretch),
+    reportList("results", 6, 0).span(4).with(platform::kStretch).named("Results"),
 };
 
 constexpr const char* kWeightUnits[] = {"kg", "lbs"};

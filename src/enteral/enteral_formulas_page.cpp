@@ -19,9 +19,9 @@ constexpr int kUnitsWidth = 90;
 constexpr int kValueColumn = 1;
 
 constexpr ControlDef kControls[] = {
-    dropDown("formula", 0, 0),
-    reportList("values", 1, 0).with(platform::kStretch),
-    edit("valueEdit", 2, 0).with(platform::kFocusNotice),
+    dropDown("formula", 0, 0).named("Formula"),
+    reportList("values", 1, 0).with(platform::kStretch).named("Formula values"),
+    edit("valueEdit", 2, 0).with(platform::kFocusNotice).named("Value"),
     multiLine("details", 3, 0).with(platform::kReadOnly),
 };
 

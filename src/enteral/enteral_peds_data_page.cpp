@@ -18,7 +18,7 @@ constexpr int kParamWidth = 80;
 constexpr int kValueWidth = 130;
 
 constexpr ControlDef kControls[] = {
-    dropDown("formula", 0, 0).span(4),
+    dropDown("formula", 0, 0).span(4).named("Formula"),
     label("dilutionLabel", "Dilution", 1, 0),
     dropDown("dilution", 1, 1),
     label("dilutionNote", "(Formula to Water)", 1, 2).span(2),
@@ -33,9 +33,9 @@ constexpr ControlDef kControls[] = {
     label("volumeText", "", 5, 1),
     button("volumeUnit", "mL", 5, 2),
     label("overFor", "over", 5, 3),
-    edit("hours", 6, 0),
+    edit("hours", 6, 0).named("Hours"),
     button("hoursUnit", "hrs", 6, 1),
-    reportList("results", 7, 0).span(4).with(platform::kStretch),
+    reportList("results", 7, 0).span(4).with(platform::kStretch).named("Results"),
 };
 
 struct Dilution {

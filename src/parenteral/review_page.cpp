@@ -7,7 +7,7 @@ using platform::ControlDef;
 using namespace platform::controls;
 
 constexpr ControlDef kControls[] = {
-    multiLine("reviews", 0, 0).with(platform::kStretch | platform::kReadOnly),
+    multiLine("reviews", 0, 0).with(platform::kStretch | platform::kReadOnly).named("Reviews"),
 };
 
 }  // namespace

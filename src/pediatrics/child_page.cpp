@@ -34,7 +34,7 @@ constexpr ControlDef kControls[] = {
     dropDown("activity", 4, 1).span(2),
     edit("factor", 4, 3),
     multiLine("results", 5, 0).span(4, 2).with(platform::kReadOnly),
-    reportList("charts", 7, 0).span(4).with(platform::kStretch),
+    reportList("charts", 7, 0).span(4).with(platform::kStretch).named("Growth charts"),
 };
 
 struct ActivityChoice {

@@ -33,7 +33,7 @@ constexpr ControlDef kControls[] = {
     check("useFactor", "Use Activity / Injury Factor :", 6, 0).span(2),
     edit("factor", 6, 2),
     multiLine("results", 7, 0).span(4, 2).with(platform::kReadOnly),
-    reportList("charts", 9, 0).span(4).with(platform::kStretch),
+    reportList("charts", 9, 0).span(4).with(platform::kStretch).named("Growth charts"),
 };
 
 constexpr int kWeightForAgeRow = 0;

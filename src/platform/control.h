@@ -51,6 +51,7 @@ struct ControlDef {
   int columnSpan = 1;
   unsigned flags = 0;
   std::string_view buddy = {};  // spin: the id of the edit box it steps
+  std::string_view name = {};   // what a screen reader calls it, where no label says
 
   // The same row spanning more grid cells, or with more flags.
   constexpr ControlDef span(int columns, int rows = 1) const {
@@ -62,6 +63,11 @@ struct ControlDef {
   constexpr ControlDef with(unsigned moreFlags) const {
     ControlDef def = *this;
     def.flags |= moreFlags;
+    return def;
+  }
+  constexpr ControlDef named(std::string_view accessibleName) const {
+    ControlDef def = *this;
+    def.name = accessibleName;
     return def;
   }
 };

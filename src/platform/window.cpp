@@ -76,7 +76,13 @@ bool takesFocus(ControlKind kind) {
 // A label's text as a name: one line, without the colon and blanks around it.
 std::string asName(std::string_view text) {
   std::string name;
-  for (char ch : text) name += (ch == '\r' || ch == '\n' || ch == '\t') ? ' ' : ch;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char ch = text[i];
+    // "&Milk" marks an access key; "&&" is a plain ampersand.
+    if (ch == '&' && i + 1 < text.size() && text[i + 1] != '&') continue;
+    if (ch == '&') ++i;
+    name += (ch == '\r' || ch == '\n' || ch == '\t') ? ' ' : ch;
+  }
   const auto first = name.find_first_not_of(' ');
   if (first == std::string::npos) return {};
   name.erase(0, first);
@@ -87,6 +93,7 @@ std::string asName(std::string_view text) {
 }  // namespace
 
 std::string Form::accessibleName(const Control& control) const {
+  if (!control.def().name.empty()) return std::string(control.def().name);
   switch (control.kind()) {
     case ControlKind::Button:
     case ControlKind::Check:
@@ -124,6 +131,8 @@ std::string Form::accessibleName(const Control& control) const {
     }
     if (above.empty() && other.def().row < control.def().row) above = name;
   }
+  // A table is not named by whatever label stands somewhere above it.
+  if (control.kind() == ControlKind::ReportList) return "Table";
   return above;
 }
 

@@ -13,7 +13,7 @@ using namespace platform::controls;
 
 constexpr ControlDef kControls[] = {
     heading("heading", "Common Foods sorted by Potassium Content", 0, 0),
-    reportList("foods", 1, 0).with(platform::kStretch),
+    reportList("foods", 1, 0).with(platform::kStretch).named("Potassium content of foods"),
     label("selection", "", 2, 0).with(platform::kWrap),
 };
 

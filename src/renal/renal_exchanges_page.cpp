@@ -18,7 +18,7 @@ using namespace platform::controls;
 constexpr const char* kSection = "RNLEX";
 
 constexpr ControlDef kControls[] = {
-    dropDown("type", 0, 0).span(6),
+    dropDown("type", 0, 0).span(6).named("Diet type"),
     check("kr", "K*", 1, 0).span(3),
     label("mlkLabel", "&Milk", 2, 0).with(platform::kTappable),
     edit("mlk", 2, 1),
