@@ -14,6 +14,7 @@
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QShortcut>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -309,6 +310,13 @@ class ListBoxBinding final : public ControlBinding {
     QObject::connect(list_, &QListWidget::itemDoubleClicked, list_, [this](QListWidgetItem* item) {
       notify({Event::DoubleClicked, id(), list_->row(item)});
     });
+    // Enter on a row does what a double tap does (the main list opens the tool).
+    for (QKeySequence key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+      auto* enter = new QShortcut(key, list_, nullptr, nullptr, Qt::WidgetShortcut);
+      QObject::connect(enter, &QShortcut::activated, list_, [this] {
+        if (list_->currentRow() >= 0) notify({Event::DoubleClicked, id(), list_->currentRow()});
+      });
+    }
   }
   QWidget* widget() const override { return list_; }
   bool userChoose(int index) override {

@@ -144,9 +144,9 @@ SheetDialog::SheetDialog(Sheet& sheet, QWidget* parent)
       tabs_(new QTabWidget(this)),
       softKeys_(new QWidget(this)),
       back_(plainButton(QStringLiteral("< Back"), softKeys_)),
-      save_(plainButton(QStringLiteral("Save"), softKeys_)),
-      options_(plainButton(QStringLiteral("Options"), softKeys_)),
-      print_(plainButton(QStringLiteral("Print..."), softKeys_)) {
+      save_(plainButton(QStringLiteral("&Save"), softKeys_)),
+      options_(plainButton(QStringLiteral("&Options"), softKeys_)),
+      print_(plainButton(QStringLiteral("&Print..."), softKeys_)) {
   QWidget* titleBar = makeTitleBar(this, title_, ok_);
 
   tabs_->setDocumentMode(false);
