@@ -1,6 +1,7 @@
 #include "platform/qt/qt_platform.h"
 
 #include <algorithm>
+#include <vector>
 
 #include <QApplication>
 #include <QDir>
@@ -185,6 +186,14 @@ void QtPlatform::setTimer(Window& window, int timerId, int milliseconds) {
     QObject::connect(timer, &QTimer::timeout, timer, [&window, timerId] { window.onTimer(timerId); });
   }
   timer->start(std::max(0, milliseconds));
+}
+
+void QtPlatform::tick(Window& window) {
+  std::vector<int> ids;
+  for (const auto& [key, timer] : timers_) {
+    if (key.first == &window) ids.push_back(key.second);
+  }
+  for (int id : ids) window.onTimer(id);
 }
 
 void QtPlatform::killTimer(Window& window, int timerId) {
