@@ -100,3 +100,23 @@ type pc "1.0"
 type uc "14.29"
 screenshot docs/fena.png
 ok
+open 7
+choose choice 0
+choose choice 1
+type aa "4.25"
+type dex "15"
+click deliveryUnit
+type delivery "2000"
+click emulsion
+click lipidUnit
+click lipidUnit
+click lipidUnit
+click lipidUnit
+type lipid "250"
+type lipidHours "12"
+click weightUnit
+click weightUnit
+type weight "70"
+tick
+screenshot docs/parenteral.png
+ok
