@@ -372,6 +372,27 @@ INSTANTIATE_TEST_SUITE_P(
                 "2449.5"}),
     [](const ::testing::TestParamInfo<EdgeRow>& row) { return std::string(row.param.name); });
 
+// Standard published parenteral arithmetic, applied by hand to 2000 mL of 4.25 % amino
+// acids and 15 % dextrose over 24 hours at 70 kg: protein 2000 x 4.25 / 100 = 85 g,
+// dextrose 2000 x 15 / 100 = 300 g, nitrogen 85 / 6.25 = 13.6 g, protein 85 x 4 = 340 kcal,
+// dextrose monohydrate 300 x 3.4 = 1020 kcal, glucose infusion rate
+// 300 x 1000 / 70 / 1440 = 2.98 mg/kg/min.
+TEST(PublishedArithmetic, FinalWorkedExampleAgrees) {
+  lipidKcalPerGram() = 9.0;
+  const SolutionResults r = finalWorkedExample().results;
+  EXPECT_EQ(framework::formatValue("%.1lf", r.proteinGrams), "85.0");
+  EXPECT_EQ(framework::formatValue("%.1lf", r.choGrams), "300.0");
+  EXPECT_EQ(framework::formatValue("%.1lf", r.proteinKcal), "340.0");
+  EXPECT_EQ(framework::formatValue("%.1lf", r.choKcal), "1020.0");
+  EXPECT_EQ(framework::formatValue("%.1lf", r.choMgKgMin), "3.0");
+  EXPECT_EQ(framework::formatValue("%.2lf", r.choMgKgMin), "2.98");
+  const std::vector<TableRow> rows = tableRows(r, MixVolumeRow | LipidRateRow);
+  EXPECT_EQ(rows[4].value, "13.6 g");           // nitrogen
+  EXPECT_EQ(rows[15].value, "3.0 mg/kg/min");   // glucose infusion rate
+  EXPECT_EQ(rows[7].value, "85.0 g");           // protein
+  EXPECT_EQ(rows[11].value, "300.0 g");         // dextrose
+}
+
 TEST(CustomMix, LipidUnitSkipsGramsPerLitre) {
   std::vector<int> codes{AmountUnit::kPercent};
   for (int i = 0; i < 4; ++i) codes.push_back(nextLipidUnit(codes.back()));
