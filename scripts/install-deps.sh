@@ -3,7 +3,7 @@
 # As root it runs apt-get itself; otherwise it prints the command to run.
 set -euo pipefail
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libsqlite3-dev libgtest-dev
-          fonts-dejavu-core locales)
+          fonts-dejavu-core locales poppler-utils)
 # With --tests: the tests also run the program under a decimal-comma locale.
 test_locale=de_DE.UTF-8
 need_locale=false

@@ -100,6 +100,30 @@ type pc "1.0"
 type uc "14.29"
 screenshot docs/fena.png
 ok
+open 10
+click ageUnit
+type age "12"
+type weight "9"
+type length "74"
+type head "45"
+tab 2
+screenshot docs/infant-chart.png
+ok
+open 11
+type age "8"
+type weight "25"
+type stature "128"
+tab 2
+choose chart 3
+screenshot docs/child-chart.png
+ok
+# The printed report: pdftoppm -png -r 60 -singlefile /tmp/quillion-report.pdf docs/printed-report
+open 20
+type na "140"
+type k "4"
+type cl "104"
+type hco3 "24"
+pdf /tmp/quillion-report.pdf
 open 7
 choose choice 0
 choose choice 1

@@ -1,17 +1,20 @@
 #include "app/main_window.h"
 
+#include <filesystem>
 #include <memory>
 #include <vector>
 
 #include "adult/select_ibw_method_dialog.h"
 #include "app/tool_catalogue.h"
 #include "diabetes/diabetic_exchanges.h"
+#include "framework/format.h"
 #include "framework/reference_pages.h"
 #include "framework/save_options.h"
 #include "framework/save_options_dialog.h"
 #include "framework/settings_store.h"
 #include "framework/strings.h"
 #include "parenteral/parenteral_wizard.h"
+#include "platform/paths.h"
 #include "platform/platform.h"
 #include "platform/resources.h"
 #include "platform/settings_hive.h"
@@ -27,10 +30,17 @@ constexpr ControlDef kControls[] = {
     {"tools", ControlKind::ListBox, "", 1, 0, 1, 1, platform::kStretch},
 };
 
+constexpr platform::WindowCommand kCommands[] = {
+    {"openLog", "&Open Results Log"},
+    {"saveOptions", "&Save Options..."},
+};
+
 void runSheet(const Tool& recipe) {
   // Pages outlive the sheet that shows them: the sheet is destroyed first.
   std::vector<std::unique_ptr<platform::Form>> pages;
-  for (const TabRecipe& tab : recipe.tabs) pages.push_back(makePage(tab));
+  for (const TabRecipe& tab : recipe.tabs) {
+    pages.push_back(makePage(tab, pages.empty() ? nullptr : pages.front().get()));
+  }
   platform::Sheet sheet{std::string(recipe.caption)};
   for (std::size_t i = 0; i < pages.size(); ++i) {
     sheet.addPage(*pages[i], std::string(recipe.tabs[i].caption));
@@ -73,6 +83,28 @@ void CQuillionDlg::onNotify(const platform::Notification& n) {
     std::string text = "Version : " + std::string(platform::programFileVersion()).substr(0, 40);
     platform::currentPlatform().messageBox(text, framework::kAppName,
                                            platform::MessageIcon::Information);
+  }
+}
+
+std::span<const platform::WindowCommand> CQuillionDlg::windowCommands() const { return kCommands; }
+
+void CQuillionDlg::onWindowCommand(std::string_view id) {
+  if (id == "saveOptions") {
+    framework::SaveOptionsDialog dialog;
+    dialog.runModal();
+    return;
+  }
+  if (id != "openLog") return;
+  std::string path = framework::saveOptions().fileName;
+  if (path.empty()) path = platform::defaultLogPath();
+  auto& platform = platform::currentPlatform();
+  std::error_code ignored;
+  if (!std::filesystem::is_regular_file(path, ignored)) {
+    platform.messageBox(framework::formatText(framework::kLogNotMadeYet, path), framework::kAppName,
+                        platform::MessageIcon::Information);
+  } else if (!platform.openWithDesktop(path)) {
+    platform.messageBox(framework::formatText(framework::kNoLogViewer, path), framework::kAppName,
+                        platform::MessageIcon::Warning);
   }
 }
 

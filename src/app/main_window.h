@@ -1,5 +1,6 @@
-// The main window: the banner and the list of tools. A change of the selected row or a
-// double tap on a row opens that row's tool.
+// The main window: the banner and the list of tools, and a menu that opens the results log
+// and the save options. A change of the selected row or a double tap on a row opens that
+// row's tool.
 #pragma once
 
 #include "platform/window.h"
@@ -9,6 +10,9 @@ namespace quillion::app {
 class CQuillionDlg : public platform::Form {
  public:
   CQuillionDlg();
+
+  std::span<const platform::WindowCommand> windowCommands() const override;
+  void onWindowCommand(std::string_view id) override;
 
  protected:
   void onInit() override;

@@ -9,6 +9,7 @@
 #include "framework/reference_pages.h"
 #include "parenteral/review_page.h"
 #include "pediatrics/child_page.h"
+#include "pediatrics/growth_chart_page.h"
 #include "pediatrics/infant_page.h"
 #include "labs/anemia_page.h"
 #include "labs/anion_gap_page.h"
@@ -28,6 +29,13 @@ namespace {
 template <typename Page>
 std::unique_ptr<platform::Form> make() {
   return std::make_unique<Page>();
+}
+
+// The chart tab of a growth tool follows the tool's data page.
+std::unique_ptr<platform::Form> growthChartOf(platform::Form& firstPage) {
+  auto* page = dynamic_cast<pediatrics::GrowthPage*>(&firstPage);
+  if (!page) return nullptr;
+  return std::make_unique<pediatrics::CGrowthChartPage>(*page);
 }
 
 constexpr TabRecipe kMifflin[] = {{"Mifflin-St.Jeor", make<adult::CMifflinStJeorPage>},
@@ -50,9 +58,11 @@ constexpr TabRecipe kDiabetic[] = {{"Data Entry", make<diabetes::CDiabeticExchan
                                    {"Insulin", nullptr, 167}, {"Labs", nullptr, 161},
                                    {"Oral", nullptr, 166},    {"Pumps", nullptr, 165}};
 constexpr TabRecipe kInfant[] = {{"Pediatric - 0 to 36 Months", make<pediatrics::CPediatric0to36>},
-                                 {"Notes", nullptr, 1015}};
+                                 {"Notes", nullptr, 1015},
+                                 {"Chart", nullptr, 0, growthChartOf}};
 constexpr TabRecipe kChild[] = {{"Pediatric - 2 to 20 Years", make<pediatrics::CPediatric2to20>},
-                                {"Notes", nullptr, 1015}};
+                                {"Notes", nullptr, 1015},
+                                {"Chart", nullptr, 0, growthChartOf}};
 constexpr TabRecipe kConversions[] = {{"Conversions", make<conversions::CConversionsPage>},
                                       {"Notes", nullptr, 1019}};
 constexpr TabRecipe kNitrogen[] = {{"Nitrogen Balance", make<labs::CNitrogenBalancePage>},
@@ -125,8 +135,11 @@ const Tool* findTool(int toolId) {
   return toolId >= 0 && toolId < kToolCount ? &kTools[toolId] : nullptr;
 }
 
-std::unique_ptr<platform::Form> makePage(const TabRecipe& tab) {
+std::unique_ptr<platform::Form> makePage(const TabRecipe& tab, platform::Form* firstPage) {
   if (tab.make) return tab.make();
+  if (tab.follow && firstPage) {
+    if (auto page = tab.follow(*firstPage)) return page;
+  }
   if (tab.documentId != 0) {
     return std::make_unique<framework::CSTHtmlPage>(tab.documentId, std::string(tab.caption));
   }

@@ -15,13 +15,17 @@ inline constexpr int kToolCount = 27;
 enum class ToolKind { Sheet, Reference, Wizard };
 
 using PageMaker = std::unique_ptr<platform::Form> (*)();
+// A page that shows what the sheet's first page computed (a chart of its measurements).
+using FollowerMaker = std::unique_ptr<platform::Form> (*)(platform::Form& firstPage);
 
-// One tab of a tool sheet: a calculator page made by `make`, or a reference page for
-// `documentId`; a page whose calculator is not part of this version has neither.
+// One tab of a tool sheet: a calculator page made by `make`, a page made by `follow` from
+// the sheet's first page, or a reference page for `documentId`; a page whose calculator is
+// not part of this version has none.
 struct TabRecipe {
   std::string_view caption;
   PageMaker make = nullptr;
   int documentId = 0;
+  FollowerMaker follow = nullptr;
 };
 
 // One tool of the main list: its row, and how its window is put together.
@@ -39,7 +43,8 @@ std::span<const Tool> toolCatalogue();
 // The tool with that id, or nullptr.
 const Tool* findTool(int toolId);
 
-// Builds the pages of one opening of a sheet tool, in tab order.
-std::unique_ptr<platform::Form> makePage(const TabRecipe& tab);
+// Builds the pages of one opening of a sheet tool, in tab order; firstPage is the sheet's
+// first page once it is made.
+std::unique_ptr<platform::Form> makePage(const TabRecipe& tab, platform::Form* firstPage = nullptr);
 
 }  // namespace quillion::app

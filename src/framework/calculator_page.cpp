@@ -168,6 +168,19 @@ void CalculatorPage::onSave() {
   }
 }
 
+std::optional<std::string> CalculatorPage::printableReport() {
+  // What "Save" would write, from what the boxes show, without the header file or comment.
+  bool changed = false;
+  if (!exchange_.fromControls(&changed)) return std::nullopt;
+  if (changed) compute();
+  ResultLog report;
+  report.collect();
+  report.writeTitle(reportTitle());
+  writeReportLines(report);
+  report.writeBlank();
+  return report.report();
+}
+
 void CalculatorPage::onOptions() {
   SaveOptionsDialog dialog;
   dialog.runModal();

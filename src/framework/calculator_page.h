@@ -27,6 +27,7 @@ class CalculatorPage : public platform::Form {
   bool hasMenuBar() const override { return menuBar_ == MenuBar::SaveAndOptions; }
   void onSave() override;
   void onOptions() override;
+  std::optional<std::string> printableReport() override;
   void onClose(platform::CloseReason reason) override;
 
   bool dirty() const { return dirty_; }

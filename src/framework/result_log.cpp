@@ -176,6 +176,13 @@ LogError ResultLog::open(std::string path, bool overwrite) {
   return error;
 }
 
+void ResultLog::collect() {
+  open_ = true;
+  overwrite_ = false;
+  path_.clear();
+  report_.clear();
+}
+
 void ResultLog::writeBytes(std::string_view bytes) {
   if (open_) report_.append(bytes);
 }

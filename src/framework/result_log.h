@@ -36,6 +36,8 @@ class ResultLog {
   // the report is written before close. Until a successful open every write is dropped.
   LogError open(std::string path, bool overwrite);
   bool isOpen() const { return open_; }
+  // Starts a report that is only collected, for printing; it has no file to close into.
+  void collect();
   // The file the report goes to, links resolved.
   const std::string& path() const { return path_; }
 

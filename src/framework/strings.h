@@ -24,6 +24,11 @@ inline constexpr std::string_view kHeaderFileUnusable =
 inline constexpr std::string_view kSettingsInUse =
     "The settings file is in use by another program. Quillion shows built-in values for "
     "now and will not store the inputs of tools opened while it is busy.";
+// Followed by the log's path.
+inline constexpr std::string_view kLogNotMadeYet =
+    "The results log %s does not exist yet: the first report saved makes it.";
+inline constexpr std::string_view kNoLogViewer =
+    "No program could be started to show the results log. It is the text file %s.";
 inline constexpr std::string_view kOutOfMemory = "ERROR! Out of Memory!";
 inline constexpr std::string_view kEnterNumber = "Please enter a number.";
 inline constexpr std::string_view kEnterInteger = "Please enter an integer.";

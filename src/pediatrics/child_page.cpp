@@ -128,6 +128,11 @@ void CPediatric2to20::calculate() {
          smaller / kg, larger / kg});
   }
 
+  chartMonths_ = months;
+  chartKg_ = kg;
+  chartStatureCm_ = stature.value;
+  chartBmi_ = bmi;
+
   const double perKg = perKilogramInUnit(weightUnit_);
   const std::string_view weightLabel = kWeightUnitCaptions[weightUnit_];
   showChart(kWeightForAgeRow, sex_, months, kg, true, perKg, weightLabel);
@@ -135,6 +140,25 @@ void CPediatric2to20::calculate() {
   showChart(kStatureForAgeRow, sex_, months, stature.value, true,
             perCentimetreInUnit(statureUnit_), kLengthUnitCaptions[statureUnit_]);
   showChart(kBmiForAgeRow, sex_, months, bmi, true, 1, "");
+}
+
+std::vector<ChartSubject> CPediatric2to20::chartSubjects() const {
+  const double perMonth = ageUnit_ == kMonths ? 1 : 1.0 / 12;
+  const std::string_view ageUnit = kAgeUnitCaptions[ageUnit_];
+  const std::string_view weightUnit = kWeightUnitCaptions[weightUnit_];
+  const std::string_view statureUnit = kLengthUnitCaptions[statureUnit_];
+  const double perKg = perKilogramInUnit(weightUnit_);
+  const double perCm = perCentimetreInUnit(statureUnit_);
+  return {
+      {"Weight-for-age", kWeightForAgeRow, sex_, chartMonths_, std::nullopt, chartKg_, "Age",
+       perMonth, ageUnit, "Weight", perKg, weightUnit},
+      {"Weight-for-stature", kWeightForStatureRow, sex_, chartStatureCm_, std::nullopt, chartKg_,
+       "Stature", perCm, statureUnit, "Weight", perKg, weightUnit},
+      {"Stature-for-age", kStatureForAgeRow, sex_, chartMonths_, std::nullopt, chartStatureCm_,
+       "Age", perMonth, ageUnit, "Stature", perCm, statureUnit},
+      {"BMI-for-age", kBmiForAgeRow, sex_, chartMonths_, std::nullopt, chartBmi_, "Age", perMonth,
+       ageUnit, "BMI", 1, "kg/m^2"},
+  };
 }
 
 void CPediatric2to20::onPageEvent(const platform::Notification& n) {

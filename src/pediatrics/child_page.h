@@ -14,6 +14,8 @@ class CPediatric2to20 : public GrowthPage {
  public:
   CPediatric2to20();
 
+  std::vector<ChartSubject> chartSubjects() const override;
+
  protected:
   void prepareControls() override;
   void calculate() override;
@@ -36,6 +38,12 @@ class CPediatric2to20 : public GrowthPage {
   int temperatureUnit_ = 1;
   int activity_ = 0;
   double factor_ = 1.0;
+
+  // What the charts show, from the last computation.
+  double chartMonths_ = 0;
+  double chartKg_ = 0;
+  double chartStatureCm_ = 0;
+  double chartBmi_ = 0;
 
   std::string weightText_;
   std::string statureText_;

@@ -8,22 +8,30 @@
 #include <string>
 #include <string_view>
 
+#include <vector>
+
 #include "framework/calculator_page.h"
+#include "pediatrics/growth_chart.h"
 #include "pediatrics/growth_chart_list.h"
 #include "pediatrics/growth_table.h"
 
 namespace quillion::pediatrics {
 
 class GrowthPage : public framework::CalculatorPage {
- protected:
+ public:
   static constexpr int kCharts = 4;
+
+  const std::optional<GrowthTable>& table(int chart) const { return tables_[chart]; }
+  // The four charts as the chart tab draws them, from the last computation.
+  virtual std::vector<ChartSubject> chartSubjects() const = 0;
+
+ protected:
 
   // tableNumbers are the charts' resources, in the list's row order.
   GrowthPage(std::string title, std::span<const platform::ControlDef> controls,
              std::string section, std::array<int, kCharts> tableNumbers,
              std::array<std::string_view, kCharts> chartNames);
 
-  const std::optional<GrowthTable>& table(int chart) const { return tables_[chart]; }
   // Assesses measurement y at x on the chart's table and shows the row; an absent table
   // keeps the row's last value and shows z 0.
   void showChart(int chart, int sex, double x, double y, bool ageAxis, double unitFactor,

@@ -125,6 +125,13 @@ void CPediatric0to36::calculate() {
       {ree, ree / kg, protein, protein / kg, kcal, kcal / kg, bmi, fluids.low, fluids.high,
        fluids.low / kg, fluids.high / kg});
 
+  chartMonths_ = months;
+  chronologicalMonths_.reset();
+  if (useGestation_) chronologicalMonths_ = ageInYears(age_, ageUnit_) * 12;
+  chartKg_ = kg;
+  chartLengthCm_ = length.value;
+  chartHeadCm_ = headCm;
+
   const double perKg = perKilogramInUnit(weightUnit_);
   const std::string_view weightLabel = kWeightUnitCaptions[weightUnit_];
   showChart(kWeightForAgeRow, sex_, months, kg, true, perKg, weightLabel);
@@ -133,6 +140,26 @@ void CPediatric0to36::calculate() {
   showChart(kWeightForLengthRow, sex_, length.value, kg, false, perKg, weightLabel);
   showChart(kHeadForAgeRow, sex_, months, headCm, true, perCentimetreInUnit(headUnit_),
             kLengthUnitCaptions[headUnit_]);
+}
+
+std::vector<ChartSubject> CPediatric0to36::chartSubjects() const {
+  const double perMonth = ageUnit_ == kMonths ? 1 : 1.0 / 12;
+  const std::string_view ageUnit = kAgeUnitCaptions[ageUnit_];
+  const std::string_view weightUnit = kWeightUnitCaptions[weightUnit_];
+  const std::string_view lengthUnit = kLengthUnitCaptions[lengthUnit_];
+  const double perKg = perKilogramInUnit(weightUnit_);
+  const double perCm = perCentimetreInUnit(lengthUnit_);
+  return {
+      {"Weight-for-age", kWeightForAgeRow, sex_, chartMonths_, chronologicalMonths_, chartKg_,
+       "Age", perMonth, ageUnit, "Weight", perKg, weightUnit},
+      {"Length-for-age", kLengthForAgeRow, sex_, chartMonths_, chronologicalMonths_,
+       chartLengthCm_, "Age", perMonth, ageUnit, "Length", perCm, lengthUnit},
+      {"Weight-for-length", kWeightForLengthRow, sex_, chartLengthCm_, std::nullopt, chartKg_,
+       "Length", perCm, lengthUnit, "Weight", perKg, weightUnit},
+      {"Head circumference-for-age", kHeadForAgeRow, sex_, chartMonths_, chronologicalMonths_,
+       chartHeadCm_, "Age", perMonth, ageUnit, "Head circumference",
+       perCentimetreInUnit(headUnit_), kLengthUnitCaptions[headUnit_]},
+  };
 }
 
 void CPediatric0to36::correctGestationalAge() {

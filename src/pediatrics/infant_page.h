@@ -14,6 +14,8 @@ class CPediatric0to36 : public GrowthPage {
  public:
   CPediatric0to36();
 
+  std::vector<ChartSubject> chartSubjects() const override;
+
  protected:
   void calculate() override;
   void onPageEvent(const platform::Notification& n) override;
@@ -40,6 +42,13 @@ class CPediatric0to36 : public GrowthPage {
   double gestationOffset_ = 0;  // years: (gestation weeks - 40) / 52
   int useFactor_ = 0;
   double factor_ = 1.0;
+
+  // What the charts show, from the last computation.
+  double chartMonths_ = 0;
+  std::optional<double> chronologicalMonths_;
+  double chartKg_ = 0;
+  double chartLengthCm_ = 0;
+  double chartHeadCm_ = 0;
 
   std::string weightText_;
   std::string lengthText_;

@@ -66,6 +66,11 @@ int Control::selectedData() const {
   return items_[static_cast<std::size_t>(selected_)].data;
 }
 
+void Control::setChart(ChartData chart) {
+  chart_ = std::move(chart);
+  changed();
+}
+
 void Control::setColumns(std::vector<ListColumn> columns) {
   columns_ = std::move(columns);
   for (auto& row : cells_) row.resize(columns_.size());

@@ -24,6 +24,7 @@ enum class ControlKind {
   MultiLine,   // multi-line text box
   ReportList,  // list control in report view: columns, cells, row colours
   Html,        // HTML document view
+  Chart,       // a plot: titled axes with ranges, named curves, marked points
 };
 
 enum ControlFlag : unsigned {
@@ -105,6 +106,9 @@ constexpr ControlDef reportList(std::string_view id, int row, int column) {
 constexpr ControlDef html(std::string_view id, int row, int column) {
   return {id, ControlKind::Html, "", row, column};
 }
+constexpr ControlDef chart(std::string_view id, int row, int column) {
+  return {id, ControlKind::Chart, "", row, column};
+}
 
 }  // namespace controls
 
@@ -119,6 +123,35 @@ struct ListColumn {
   std::string title;
   int width = 80;
   ColumnAlign align = ColumnAlign::Left;
+};
+
+// A plot as the program describes it; the backend draws it.
+struct ChartPoint {
+  double x = 0;
+  double y = 0;
+};
+
+struct ChartSeries {
+  std::string name;  // drawn at the curve's right end
+  std::vector<ChartPoint> points;
+};
+
+struct ChartMark {
+  ChartPoint at;
+  std::string label;
+};
+
+struct ChartData {
+  std::string title;
+  std::string xTitle;
+  std::string yTitle;
+  double xMin = 0;
+  double xMax = 1;
+  double yMin = 0;
+  double yMax = 1;
+  std::vector<ChartSeries> series;
+  std::vector<ChartMark> marks;  // more than one are joined by a line, in order
+  std::string note;              // shown where a mark would be, e.g. why there is none
 };
 
 // Colours as 0xRRGGBB. A row without colours of its own is drawn in the defaults.
@@ -170,6 +203,10 @@ class Control {
   void setRowColors(int row, RowColors colors);
   void ensureVisible(int row);
 
+  // Chart controls.
+  const ChartData& chart() const { return chart_; }
+  void setChart(ChartData chart);
+
   // Backends record a user's edit here without echoing it back to the view.
   void takeUserText(std::string text) { text_ = std::move(text); }
   void takeUserChecked(bool checked) { checked_ = checked; }
@@ -190,6 +227,7 @@ class Control {
   std::vector<std::vector<std::string>> cells_;
   std::vector<RowColors> rowColors_;
   std::vector<bool> hasRowColors_;
+  ChartData chart_;
 };
 
 }  // namespace quillion::platform

@@ -75,6 +75,17 @@ class Platform {
   virtual void setWaitCursor(bool /*on*/) {}
   // Lets the backend's widgets catch up between two scripted actions.
   virtual void pumpEvents() {}
+  // Draws a chart control into a PNG or PDF file (by the path's ending); false where
+  // nothing is drawn or the file could not be written.
+  virtual bool saveChart(const Control& /*chart*/, const std::string& /*path*/) { return false; }
+  // Shows a file in the desktop's program for it; false when none could be started. Under
+  // a script nothing is started, and the file counts as shown.
+  virtual bool openWithDesktop(const std::string& /*path*/) { return true; }
+  // Prints a report through the desktop's print dialog (which can also make a PDF), in a
+  // fixed-width font. Nothing where there is no printing.
+  virtual void printText(std::string_view /*title*/, std::string_view /*text*/) {}
+  // Writes a report as a PDF without asking; false where nothing is drawn.
+  virtual bool writeTextPdf(std::string_view /*text*/, const std::string& /*path*/) { return false; }
 
   void setAutomation(Automation* automation) { automation_ = automation; }
   Automation* automation() const { return automation_; }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -29,6 +30,13 @@ enum class Event {
 };
 
 enum class CloseReason { Ok, Cancel, Close };
+
+// A command of a window's own menu (the main window's): its id, and its caption with an
+// access key after "&".
+struct WindowCommand {
+  std::string_view id;
+  std::string_view caption;
+};
 
 struct Notification {
   Event event;
@@ -110,6 +118,13 @@ class Form : public Window {
   virtual bool hasMenuBar() const { return false; }
   virtual void onSave() {}
   virtual void onOptions() {}
+  // The window's own menu, and what its commands do.
+  virtual std::span<const WindowCommand> windowCommands() const { return {}; }
+  virtual void onWindowCommand(std::string_view /*id*/) {}
+
+  // The page's report as text for "Print..." (pages with the menu bar); nothing when a box
+  // cannot be read (the page has said so).
+  virtual std::optional<std::string> printableReport() { return std::nullopt; }
   virtual bool hasBack() const { return false; }
   virtual void onBack() {}
 

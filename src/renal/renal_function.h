@@ -6,25 +6,24 @@
 #include <array>
 #include <string_view>
 
+#include "adult/body_measures.h"
+
 namespace quillion::renal {
 
-// Pounds to kilograms and back: single-precision constants (0.45359237 and 2.2046226)
-// widened to double on purpose; the weights the pages show depend on these exact doubles.
-inline constexpr double kPoundsToKilograms = 0.45359236001968384;
-inline constexpr double kKilogramsToPounds = 2.204622507095337;
+// The weight units, unit codes and sex codes of the adult body measures.
+inline constexpr double kPoundsToKilograms = adult::BodyMeasures::kPoundsToKg;
+inline constexpr double kKilogramsToPounds = adult::BodyMeasures::kKgToPounds;
+inline constexpr int kKilograms = adult::BodyMeasures::kKilograms;
+inline constexpr int kPounds = adult::BodyMeasures::kPounds;
+inline constexpr std::array<std::string_view, 2> kWeightUnitCaptions = {
+    adult::BodyMeasures::kWeightUnitCaptions[0], adult::BodyMeasures::kWeightUnitCaptions[1]};
+inline constexpr int kMale = adult::BodyMeasures::kMale;
+inline constexpr int kFemale = adult::BodyMeasures::kFemale;
+inline constexpr std::array<std::string_view, 2> kSexCaptions = {
+    adult::BodyMeasures::kSexCaptions[0], adult::BodyMeasures::kSexCaptions[1]};
 
-// Weight unit codes as stored ("WtUnits"): 0 kg, 1 lbs; the unit button's captions.
-inline constexpr int kKilograms = 0;
-inline constexpr int kPounds = 1;
-inline constexpr std::array<std::string_view, 2> kWeightUnitCaptions = {"kg", "lbs"};
-
-// Sex codes as stored ("Sex"): 0 male, 1 female; the sex button's captions.
-inline constexpr int kMale = 0;
-inline constexpr int kFemale = 1;
-inline constexpr std::array<std::string_view, 2> kSexCaptions = {"Male", "Female"};
-
-constexpr double toKilograms(double weight, int unit) {
-  return unit == kPounds ? weight * kPoundsToKilograms : weight;
+inline double toKilograms(double weight, int unit) {
+  return adult::BodyMeasures::toKilograms(weight, unit);
 }
 
 // Cockcroft-Gault: (140 - age) x kg / (72 x serum creatinine in mg/dL), times 0.85 for a

@@ -35,6 +35,7 @@ const char* kindName(ControlKind kind) {
     case ControlKind::MultiLine: return "multiline";
     case ControlKind::ReportList: return "reportlist";
     case ControlKind::Html: return "html";
+    case ControlKind::Chart: return "chart";
   }
   return "?";
 }
@@ -352,6 +353,43 @@ void ScriptDriver::execute(const Command& c) {
     if (!form || !form->hasMenuBar()) return error("this page has no " + c.name + " command");
     return c.name == "save" ? form->onSave() : form->onOptions();
   }
+  if (c.name == "command") {
+    if (!wantArgs(1)) return;
+    platform::Form* form = topForm();
+    if (form) {
+      for (const platform::WindowCommand& command : form->windowCommands()) {
+        if (command.id == c.args[0]) return form->onWindowCommand(command.id);
+      }
+    }
+    return error("no command " + c.args[0] + " in this window");
+  }
+  if (c.name == "pdf") {
+    if (!wantArgs(1)) return;
+    platform::Form* form = topForm();
+    if (!form || !form->hasMenuBar()) return error("this page has no report to print");
+    const std::optional<std::string> report = form->printableReport();
+    if (!report) return;  // a box that cannot be read: its message is in the transcript
+    if (platform::currentPlatform().writeTextPdf(*report, c.args[0])) return;
+    if (screenshotsRequired_) return error("could not write the PDF " + c.args[0]);
+    // Without a backend that draws, the page's printed report goes into the transcript.
+    printLines("pdf", *report);
+    return;
+  }
+  if (c.name == "chart") {
+    if (!wantArgs(1)) return;
+    platform::Form* form = topForm();
+    if (!form) return error("no window is open");
+    const Control* chart = nullptr;
+    for (const auto& control : form->controls()) {
+      if (control->kind() == ControlKind::Chart && !chart) chart = control.get();
+    }
+    if (!chart) return error("this page has no chart");
+    // The headless backend draws nothing; the transcript is the same either way.
+    if (!platform::currentPlatform().saveChart(*chart, c.args[0]) && screenshotsRequired_) {
+      error("could not save the chart to " + c.args[0]);
+    }
+    return;
+  }
   if (c.name == "tick") {
     int count = 1;
     if (c.args.size() > 1) return error("tick takes at most 1 argument(s)");
@@ -547,6 +585,9 @@ void ScriptDriver::doDump() {
       case ControlKind::Spin:
         out_ << " for " << control->def().buddy;
         break;
+      case ControlKind::Chart:
+        out_ << " " << quoted(control->chart().title);
+        break;
       case ControlKind::ListBox:
       case ControlKind::DropDown:
       case ControlKind::ReportList:
@@ -571,6 +612,7 @@ void ScriptDriver::doDump() {
         out_ << "    " << i << ": " << quoted(items[i].text) << "\n";
       }
     }
+    if (control->kind() == ControlKind::Chart) dumpChart(control->chart());
     if (control->kind() == ControlKind::ReportList) {
       if (!(control->def().flags & platform::kNoHeader)) {
         out_ << "    header:";
@@ -587,6 +629,30 @@ void ScriptDriver::doDump() {
       }
     }
   }
+}
+
+// A chart as its axes, each curve's size and ends, the marked points and the note; the
+// numbers to six significant digits.
+void ScriptDriver::dumpChart(const platform::ChartData& chart) {
+  auto number = [](double value) { return framework::formatValue("%.6g", value); };
+  auto point = [&](const platform::ChartPoint& p) {
+    return "(" + number(p.x) + ", " + number(p.y) + ")";
+  };
+  out_ << "    x " << quoted(chart.xTitle) << " " << number(chart.xMin) << " to "
+       << number(chart.xMax) << "\n";
+  out_ << "    y " << quoted(chart.yTitle) << " " << number(chart.yMin) << " to "
+       << number(chart.yMax) << "\n";
+  for (const platform::ChartSeries& series : chart.series) {
+    out_ << "    series " << quoted(series.name) << " " << series.points.size() << " points";
+    if (!series.points.empty()) {
+      out_ << " " << point(series.points.front()) << " to " << point(series.points.back());
+    }
+    out_ << "\n";
+  }
+  for (const platform::ChartMark& mark : chart.marks) {
+    out_ << "    mark " << quoted(mark.label) << " " << point(mark.at) << "\n";
+  }
+  if (!chart.note.empty()) out_ << "    note " << quoted(chart.note) << "\n";
 }
 
 void ScriptDriver::doLog() {
@@ -609,11 +675,15 @@ void ScriptDriver::doLog() {
     bytes.append(block, static_cast<std::size_t>(in.gcount()));
   }
   if (in.bad()) return error("log: cannot read " + quoted(path));
-  out_ << "log: " << bytes.size() << " bytes\n";
+  printLines("log", bytes);
+}
+
+void ScriptDriver::printLines(std::string_view what, std::string_view bytes) {
+  out_ << what << ": " << bytes.size() << " bytes\n";
   std::size_t start = 0;
   while (start < bytes.size()) {
     std::size_t end = bytes.find("\r\n", start);
-    if (end == std::string::npos) {
+    if (end == std::string_view::npos) {
       out_ << "| " << bytes.substr(start) << " (no line end)\n";
       break;
     }

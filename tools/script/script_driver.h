@@ -51,7 +51,10 @@ class ScriptDriver : public platform::Automation {
   void doGet(const Command& c);
   void doOpen(const Command& c, bool twice);
   void doDump();
+  void dumpChart(const platform::ChartData& chart);
   void doLog();
+  // Text of CR LF lines as "WHAT: N bytes" and a "| " line each.
+  void printLines(std::string_view what, std::string_view bytes);
 
   bool screenshotsRequired_ = false;
   std::string homeFolder_;

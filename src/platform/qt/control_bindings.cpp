@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -22,6 +23,7 @@
 
 #include "platform/qt/form_view.h"
 #include "platform/qt/widgets.h"
+#include "platform/qt/chart_painter.h"
 
 namespace quillion::platform::qt {
 namespace {
@@ -667,6 +669,39 @@ class HtmlBinding final : public ControlBinding {
   std::optional<std::string> shown_;
 };
 
+// A chart drawn from the control's description, at whatever size the form gives it.
+class ChartView final : public QWidget {
+ public:
+  ChartView(const Control& control, QWidget* parent) : QWidget(parent), control_(control) {
+    setMinimumSize(320, 260);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setFocusPolicy(Qt::NoFocus);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* /*event*/) override {
+    QPainter painter(this);
+    drawChart(painter, QRectF(rect()), control_.chart());
+  }
+
+ private:
+  const Control& control_;
+};
+
+class ChartBinding final : public ControlBinding {
+ public:
+  ChartBinding(Control& control, FormView& view, QWidget* parent)
+      : ControlBinding(control, view), chart_(new ChartView(control, parent)) {}
+  QWidget* widget() const override { return chart_; }
+  QWidget* focusWidget() const override { return nullptr; }
+
+ protected:
+  void refresh() override { chart_->update(); }
+
+ private:
+  ChartView* chart_;
+};
+
 }  // namespace
 
 void ControlBinding::update() {
@@ -712,6 +747,8 @@ std::unique_ptr<ControlBinding> makeBinding(Control& control, FormView& view, QW
       return std::make_unique<MultiLineBinding>(control, view, parent);
     case ControlKind::ReportList:
       return std::make_unique<ReportListBinding>(control, view, parent);
+    case ControlKind::Chart:
+      return std::make_unique<ChartBinding>(control, view, parent);
     case ControlKind::Html:
       return std::make_unique<HtmlBinding>(control, view, parent);
   }

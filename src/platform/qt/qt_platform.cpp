@@ -1,5 +1,16 @@
 #include "platform/qt/qt_platform.h"
 
+#include <QDesktopServices>
+#include <QFile>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextDocument>
+#include <QUrl>
+
+#include "platform/qt/chart_painter.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -226,6 +237,52 @@ void QtPlatform::setWaitCursor(bool on) {
     QApplication::restoreOverrideCursor();
     --waitCursors_;
   }
+}
+
+bool QtPlatform::saveChart(const Control& chart, const std::string& path) {
+  return chart.kind() == ControlKind::Chart && saveChartFile(chart.chart(), path);
+}
+
+namespace {
+
+// A report laid out for paper: its lines as they are, in a fixed-width font.
+void layOutReport(QTextDocument& document, std::string_view text) {
+  QString plain = toQt(text);
+  plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  QFont font(QStringLiteral("DejaVu Sans Mono"));
+  font.setStyleHint(QFont::Monospace);
+  font.setPointSize(9);
+  document.setDefaultFont(font);
+  document.setPlainText(plain);
+}
+
+}  // namespace
+
+bool QtPlatform::openWithDesktop(const std::string& path) {
+  // A scripted run never starts another program on the desktop.
+  if (automation()) return true;
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(toQt(path)));
+}
+
+void QtPlatform::printText(std::string_view title, std::string_view text) {
+  QPrinter printer;
+  printer.setDocName(toQt(title));
+  QPrintDialog dialog(&printer, topWindow());
+  dialog.setWindowTitle(QStringLiteral("Print"));
+  if (dialog.exec() != QDialog::Accepted) return;
+  QTextDocument document;
+  layOutReport(document, text);
+  document.print(&printer);
+}
+
+bool QtPlatform::writeTextPdf(std::string_view text, const std::string& path) {
+  QPdfWriter pdf(toQt(path));
+  pdf.setPageSize(QPageSize(QPageSize::A4));
+  pdf.setCreator(QStringLiteral("Quillion"));
+  QTextDocument document;
+  layOutReport(document, text);
+  document.print(&pdf);
+  return QFile(toQt(path)).size() > 0;
 }
 
 void QtPlatform::pumpEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }

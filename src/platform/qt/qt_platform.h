@@ -29,6 +29,10 @@ class QtPlatform final : public Platform {
   void tick(Window& window) override;
   void setWaitCursor(bool on) override;
   void pumpEvents() override;
+  bool saveChart(const Control& chart, const std::string& path) override;
+  bool openWithDesktop(const std::string& path) override;
+  void printText(std::string_view title, std::string_view text) override;
+  bool writeTextPdf(std::string_view text, const std::string& path) override;
 
 
  protected:

@@ -1,10 +1,13 @@
 #include "platform/qt/window_dialogs.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -12,6 +15,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "platform/platform.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/widgets.h"
 
@@ -99,6 +103,19 @@ FormDialog::FormDialog(Form& form, QWidget* parent)
       if (!form_.ended()) form_.requestOk();
     });
   }
+  // A window with commands of its own (the main window) shows them in a menu.
+  if (const auto commands = form.windowCommands(); !commands.empty()) {
+    auto* bar = new QMenuBar(this);
+    QMenu* menu = bar->addMenu(QStringLiteral("&File"));
+    for (const WindowCommand& command : commands) {
+      QAction* action = menu->addAction(toQt(command.caption));
+      const std::string id(command.id);
+      connect(action, &QAction::triggered, this, [this, id] {
+        if (!form_.ended()) form_.onWindowCommand(id);
+      });
+    }
+    layout->setMenuBar(bar);
+  }
   layout->addWidget(view_, 1);
 }
 
@@ -128,7 +145,8 @@ SheetDialog::SheetDialog(Sheet& sheet, QWidget* parent)
       softKeys_(new QWidget(this)),
       back_(plainButton(QStringLiteral("< Back"), softKeys_)),
       save_(plainButton(QStringLiteral("Save"), softKeys_)),
-      options_(plainButton(QStringLiteral("Options"), softKeys_)) {
+      options_(plainButton(QStringLiteral("Options"), softKeys_)),
+      print_(plainButton(QStringLiteral("Print..."), softKeys_)) {
   QWidget* titleBar = makeTitleBar(this, title_, ok_);
 
   tabs_->setDocumentMode(false);
@@ -144,6 +162,7 @@ SheetDialog::SheetDialog(Sheet& sheet, QWidget* parent)
   // The page menu bar: two soft keys, and "< Back" for pages that go back.
   save_->setToolTip(QStringLiteral("Save tool data to file..."));
   options_->setToolTip(QStringLiteral("Set options..."));
+  print_->setToolTip(QStringLiteral("Print the report, or save it as a PDF..."));
   auto* bar = new QVBoxLayout(softKeys_);
   bar->setContentsMargins(0, 0, 0, 0);
   bar->setSpacing(0);
@@ -158,6 +177,7 @@ SheetDialog::SheetDialog(Sheet& sheet, QWidget* parent)
   keys->addWidget(save_);
   keys->addStretch(1);
   keys->addWidget(options_);
+  keys->addWidget(print_);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -180,6 +200,18 @@ SheetDialog::SheetDialog(Sheet& sheet, QWidget* parent)
   connect(options_, &QPushButton::clicked, this, [this] {
     if (Form* page = sheet_.activePage(); page && page->hasMenuBar()) page->onOptions();
     refreshKeys();
+  });
+  connect(print_, &QPushButton::clicked, this, [this] {
+    Form* page = sheet_.activePage();
+    if (!page || !page->hasMenuBar()) return;
+    if (auto report = page->printableReport()) {
+      currentPlatform().printText(sheet_.title(), *report);
+    }
+    refreshKeys();
+  });
+  auto* printKey = new QShortcut(QKeySequence::Print, this);
+  connect(printKey, &QShortcut::activated, print_, [this] {
+    if (print_->isVisible()) print_->click();
   });
   auto* saveKey = new QShortcut(QKeySequence::Save, this);
   connect(saveKey, &QShortcut::activated, save_, [this] {
@@ -254,6 +286,7 @@ void SheetDialog::refreshKeys() {
   const bool back = page && page->hasBack();
   save_->setVisible(menu);
   options_->setVisible(menu);
+  print_->setVisible(menu);
   back_->setVisible(back);
   softKeys_->setVisible(menu || back);
 }

@@ -76,6 +76,7 @@ class SheetDialog final : public WindowDialog, public WindowView {
   QPushButton* back_;
   QPushButton* save_;
   QPushButton* options_;
+  QPushButton* print_;
   std::vector<FormView*> pages_;
 };
 
