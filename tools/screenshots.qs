@@ -124,6 +124,25 @@ type k "4"
 type cl "104"
 type hco3 "24"
 pdf /tmp/quillion-report.pdf
+open 7
+choose choice 0
+choose choice 1
+type aa "4.25"
+type dex "15"
+click deliveryUnit
+type delivery "2000"
+click emulsion
+click lipidUnit
+click lipidUnit
+click lipidUnit
+click lipidUnit
+type lipid "250"
+type lipidHours "12"
+click weightUnit
+click weightUnit
+type weight "70"
+tick
+screenshot docs/parenteral.png
 ok
 set ENTD EF integer 0
 open 5

@@ -13,6 +13,7 @@
 #include "framework/save_options_dialog.h"
 #include "framework/settings_store.h"
 #include "framework/strings.h"
+#include "parenteral/parenteral_wizard.h"
 #include "platform/paths.h"
 #include "platform/platform.h"
 #include "platform/resources.h"
@@ -45,6 +46,23 @@ void runSheet(const Tool& recipe) {
     sheet.addPage(*pages[i], std::string(recipe.tabs[i].caption));
   }
   platform::currentPlatform().runModal(sheet);
+}
+
+// The wizard's sheet: the page it chose in place of the first tab, then the other tabs.
+int runWizardSheet(const Tool& recipe, parenteral::ParenteralPage& page) {
+  std::vector<std::unique_ptr<platform::Form>> pages;
+  for (std::size_t i = 1; i < recipe.tabs.size(); ++i) pages.push_back(makePage(recipe.tabs[i]));
+  {
+    platform::Sheet sheet{std::string(recipe.caption)};
+    sheet.addPage(page, page.title());
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+      sheet.addPage(*pages[i], std::string(recipe.tabs[i + 1].caption));
+    }
+    page.attachSheet(&sheet);
+    platform::currentPlatform().runModal(sheet);
+    page.attachSheet(nullptr);
+  }
+  return page.outcome();
 }
 
 }  // namespace
@@ -96,6 +114,12 @@ void launchTool(int toolId) {
   if (tool->kind == ToolKind::Reference) {
     framework::ReferenceWindow window(tool->documentId);
     window.run();
+    return;
+  }
+  if (tool->kind == ToolKind::Wizard) {
+    parenteral::ParenteralWizard wizard(
+        [tool](parenteral::ParenteralPage& page) { return runWizardSheet(*tool, page); });
+    wizard.run();
     return;
   }
   runSheet(*tool);

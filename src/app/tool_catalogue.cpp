@@ -57,6 +57,7 @@ constexpr TabRecipe kEnteralPeds[] = {{"Data Entry", make<enteral::CEnteralPedsD
                                        {"Formulas", make<enteral::CEnteralPedsFormulasPP>},
                                        {"Notes", nullptr, 1002},
                                        {"Database", make<enteral::CEnteralPedsDatabasePP>}};
+// The first tab is the calculator page the wizard chose.
 constexpr TabRecipe kParenteral[] = {{"Parenteral"}, {"Reviews"}, {"TPN", nullptr, 145},
                                      {"PPN", nullptr, 168}, {"MEDS", nullptr, 169}};
 constexpr TabRecipe kRenal[] = {{"Renal Meal Planning", make<renal::CRenalExchangesDataPage>},
@@ -105,7 +106,7 @@ constexpr Tool kTools[kToolCount] = {
     {4, "Indirect Calorimetry", ToolKind::Reference, "", 181},
     {5, "Enteral", ToolKind::Sheet, "Enteral", 0, kEnteral},
     {6, "Enteral, Pediatric", ToolKind::Sheet, "Enteral, Peds", 0, kEnteralPeds},
-    {7, "Parenteral", ToolKind::Sheet, "Parenteral", 0, kParenteral},
+    {7, "Parenteral", ToolKind::Wizard, "Parenteral", 0, kParenteral},
     {8, "Renal Meal Planning", ToolKind::Sheet, "Renal Exchanges", 0, kRenal},
     {9, "Diabetic Exchanges", ToolKind::Sheet, "Diabetic Exchange", 0, kDiabetic},
     {10, "Pediatric - 0 to 36 Months", ToolKind::Sheet, "Pediatric - 0 to 36", 0, kInfant},

@@ -11,7 +11,8 @@ namespace quillion::app {
 
 inline constexpr int kToolCount = 27;
 
-enum class ToolKind { Sheet, Reference };
+// A wizard's choices lead to a calculator page, shown as the first tab of its sheet.
+enum class ToolKind { Sheet, Reference, Wizard };
 
 using PageMaker = std::unique_ptr<platform::Form> (*)();
 // A page that shows what the sheet's first page computed (a chart of its measurements).

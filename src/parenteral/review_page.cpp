@@ -21,4 +21,8 @@ ReviewPage::ReviewPage() : Form("Reviews", kControls) {}
 
 void ReviewPage::onShown() { control("reviews").setText(reviewText()); }
 
+void ReviewPage::showText(const std::string& text) {
+  if (initialized()) control("reviews").setText(text);
+}
+
 }  // namespace quillion::parenteral

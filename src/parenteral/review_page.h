@@ -16,6 +16,8 @@ class ReviewPage : public platform::Form {
   ReviewPage();
   const std::string& caption() const { return caption_; }
   void setCaption(std::string caption) { caption_ = std::move(caption); }
+  // Replaces the text shown, once the page's window exists.
+  void showText(const std::string& text);
 
  protected:
   void onShown() override;

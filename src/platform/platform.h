@@ -68,6 +68,10 @@ class Platform {
 
   virtual void setTimer(Window& window, int timerId, int milliseconds) = 0;
   virtual void killTimer(Window& window, int timerId) = 0;
+  // Delivers one tick to every timer of the window now, for scripts and tests. The
+  // in-memory backend fires timers only this way, and so does any backend while an
+  // automation drives it.
+  virtual void tick(Window& /*window*/) {}
   virtual void setWaitCursor(bool /*on*/) {}
   // Lets the backend's widgets catch up between two scripted actions.
   virtual void pumpEvents() {}

@@ -44,6 +44,10 @@ names
 ok
 dopen 7
 names
+choose choice 0
+names
+choose choice 0
+names
 tab 1
 names
 tab 2
@@ -52,7 +56,7 @@ tab 3
 names
 tab 4
 names
-cancel
+ok
 dopen 8
 names
 tab 1

@@ -43,6 +43,8 @@ open 6
 ok
 open 7
 dump
+choose choice 1
+dump
 tab 1
 dump
 ok

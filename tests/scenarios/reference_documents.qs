@@ -40,6 +40,7 @@ tab 2
 dump
 ok
 open 7
+choose choice 1
 tab 2
 dump
 tab 3

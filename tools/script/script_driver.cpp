@@ -396,6 +396,22 @@ void ScriptDriver::execute(const Command& c) {
     }
     return;
   }
+  if (c.name == "tick") {
+    int count = 1;
+    if (c.args.size() > 1) return error("tick takes at most 1 argument(s)");
+    if (c.args.size() == 1 && (!parseInt(c.args[0], count) || count < 0)) {
+      return error("tick: not a count: " + c.args[0]);
+    }
+    // A sheet's timers belong to its pages.
+    std::vector<platform::Window*> windows{top()};
+    if (auto* sheet = dynamic_cast<platform::Sheet*>(top())) {
+      for (int i = 0; i < sheet->pageCount(); ++i) windows.push_back(&sheet->page(i));
+    }
+    for (int i = 0; i < count; ++i) {
+      for (platform::Window* window : windows) platform::currentPlatform().tick(*window);
+    }
+    return;
+  }
   if (c.name == "screenshot") {
     if (!wantArgs(1)) return;
     if (dynamic_cast<platform::Form*>(top()) || dynamic_cast<platform::Sheet*>(top())) {
@@ -433,6 +449,18 @@ void ScriptDriver::execute(const Command& c) {
   }
   if (c.name == "choose") {
     if (!wantArgs(2)) return;
+    if (control->kind() == ControlKind::Radio) {
+      // A radio group: the Nth button of the group, tapped.
+      auto group = control->form().radioGroup(*control);
+      if (numbers[0] < 0 || numbers[0] >= static_cast<int>(group.size())) {
+        return error("no item " + c.args[1]);
+      }
+      if (!group[static_cast<std::size_t>(numbers[0])]->enabled()) {
+        return error("control " + quoted(group[static_cast<std::size_t>(numbers[0])]->id()) +
+                     " is not available");
+      }
+      return user.click(*group[static_cast<std::size_t>(numbers[0])]);
+    }
     int count = static_cast<int>(control->items().size());
     if (numbers[0] < 0 || numbers[0] >= count) return error("no item " + c.args[1]);
     return user.choose(*control, numbers[0]);

@@ -18,7 +18,7 @@ class HeadlessPlatform : public Platform {
   void killTimer(Window& window, int timerId) override;
 
   // Delivers one tick to every timer of the window.
-  void tick(Window& window);
+  void tick(Window& window) override;
 
   const std::vector<std::string>& messages() const { return messages_; }
   void clearMessages() { messages_.clear(); }

@@ -14,6 +14,7 @@
 #include "platform/qt/chart_painter.h"
 
 #include <algorithm>
+#include <vector>
 
 #include <QApplication>
 #include <QDir>
@@ -197,7 +198,16 @@ void QtPlatform::setTimer(Window& window, int timerId, int milliseconds) {
     timer = new QTimer;
     QObject::connect(timer, &QTimer::timeout, timer, [&window, timerId] { window.onTimer(timerId); });
   }
-  timer->start(std::max(0, milliseconds));
+  // A script drives the clock with tick, so that its transcript never depends on timing.
+  if (!automation()) timer->start(std::max(0, milliseconds));
+}
+
+void QtPlatform::tick(Window& window) {
+  std::vector<int> ids;
+  for (const auto& [key, timer] : timers_) {
+    if (key.first == &window) ids.push_back(key.second);
+  }
+  for (int id : ids) window.onTimer(id);
 }
 
 void QtPlatform::killTimer(Window& window, int timerId) {

@@ -26,6 +26,7 @@ class QtPlatform final : public Platform {
 
   void setTimer(Window& window, int timerId, int milliseconds) override;
   void killTimer(Window& window, int timerId) override;
+  void tick(Window& window) override;
   void setWaitCursor(bool on) override;
   void pumpEvents() override;
   bool saveChart(const Control& chart, const std::string& path) override;
