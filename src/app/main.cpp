@@ -12,5 +12,12 @@ int main(int argc, char** argv) {
     std::printf("Quillion %s\n", quillion::platform::programFileVersion());
     return 0;
   }
-  return quillion::platform::qt::runWithQt(argc, argv, {}, [] { return quillion::app::runQuillion(); });
+  quillion::platform::qt::QtOptions options;
+  for (int i = 1; i + 1 < argc; ++i) {
+    if (std::strcmp(argv[i], "--palette") == 0 && std::strcmp(argv[i + 1], "dark") == 0) {
+      options.dark = true;
+    }
+  }
+  return quillion::platform::qt::runWithQt(argc, argv, options,
+                                           [] { return quillion::app::runQuillion(); });
 }

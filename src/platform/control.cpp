@@ -1,6 +1,9 @@
 // Control state and the notices it sends its form's view.
 #include "platform/control.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "platform/window.h"
 
 namespace quillion::platform {
@@ -64,6 +67,33 @@ void Control::setSelected(int index) {
 int Control::selectedData() const {
   if (selected_ < 0 || selected_ >= static_cast<int>(items_.size())) return -1;
   return items_[static_cast<std::size_t>(selected_)].data;
+}
+
+namespace {
+
+double channelLuminance(std::uint32_t colour, int shift) {
+  const double value = ((colour >> shift) & 0xFFu) / 255.0;
+  return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+}
+
+double relativeLuminance(std::uint32_t colour) {
+  return 0.2126 * channelLuminance(colour, 16) + 0.7152 * channelLuminance(colour, 8) +
+         0.0722 * channelLuminance(colour, 0);
+}
+
+}  // namespace
+
+double contrastRatio(std::uint32_t first, std::uint32_t second) {
+  const double a = relativeLuminance(first);
+  const double b = relativeLuminance(second);
+  return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+std::uint32_t readableTextColour(std::uint32_t background, std::uint32_t text) {
+  constexpr double kReadable = 4.5;
+  if (contrastRatio(background, text) >= kReadable) return text;
+  return contrastRatio(background, 0x000000) >= contrastRatio(background, 0xFFFFFF) ? 0x000000
+                                                                                     : 0xFFFFFF;
 }
 
 void Control::setChart(ChartData chart) {

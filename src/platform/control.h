@@ -166,6 +166,12 @@ struct RowColors {
   std::uint32_t text = 0x000000;
 };
 
+// The contrast ratio of two colours by their relative luminance (WCAG 2), 1 to 21.
+double contrastRatio(std::uint32_t first, std::uint32_t second);
+// The text colour a row is drawn in: its own where it reads on its background at 4.5:1
+// at least, otherwise black or white, whichever reads better.
+std::uint32_t readableTextColour(std::uint32_t background, std::uint32_t text);
+
 class Control {
  public:
   Control(Form& form, const ControlDef& def);

@@ -1,4 +1,4 @@
-// quillion-script [--qt] [--home DIR] [--now "YYYY-MM-DD HH:MM"] SCRIPT|-
+// quillion-script [--qt [--palette dark]] [--home DIR] [--now "YYYY-MM-DD HH:MM"] SCRIPT|-
 #include <clocale>
 #include <fstream>
 #include <iostream>
@@ -16,7 +16,8 @@
 namespace {
 
 int usage() {
-  std::cerr << "usage: quillion-script [--qt] [--home DIR] [--now \"YYYY-MM-DD HH:MM\"] SCRIPT|-\n";
+  std::cerr << "usage: quillion-script [--qt [--palette dark]] [--home DIR] [--now \"YYYY-MM-DD "
+               "HH:MM\"] SCRIPT|-\n";
   return 2;
 }
 
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
   // must show and read their numbers the same way whatever it is.
   std::setlocale(LC_ALL, "");
   bool useQt = false;
+  bool dark = false;
   std::string home;
   std::optional<quillion::platform::LocalTime> now;
   std::string scriptPath;
@@ -34,6 +36,9 @@ int main(int argc, char** argv) {
     std::string arg = argv[i];
     if (arg == "--qt") {
       useQt = true;
+    } else if (arg == "--palette" && i + 1 < argc && std::string(argv[i + 1]) == "dark") {
+      dark = true;
+      ++i;
     } else if (arg == "--home" && i + 1 < argc) {
       // The program's paths then begin with the folder as the transcript shows it.
       home = quillion::script::absoluteFolder(argv[++i]);
@@ -77,7 +82,7 @@ int main(int argc, char** argv) {
   if (useQt) {
 #ifdef QUILLION_WITH_QT
     driver.requireScreenshots(true);
-    return quillion::platform::qt::runWithQt(argc, argv, {.offscreen = true}, body);
+    return quillion::platform::qt::runWithQt(argc, argv, {.offscreen = true, .dark = dark}, body);
 #else
     std::cerr << "quillion-script: this build has no Qt backend\n";
     return 2;

@@ -624,7 +624,9 @@ class ReportListBinding final : public ControlBinding {
       if (!item) continue;
       if (colors) {
         item->setBackground(QColor::fromRgb(colors->background & 0xFFFFFFu));
-        item->setForeground(QColor::fromRgb(colors->text & 0xFFFFFFu));
+        // A coloured row keeps black or white text that reads on it, whatever the palette.
+        item->setForeground(
+            QColor::fromRgb(readableTextColour(colors->background, colors->text) & 0xFFFFFFu));
       } else {
         item->setBackground(QBrush());
         item->setForeground(QBrush());

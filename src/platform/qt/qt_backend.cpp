@@ -20,6 +20,7 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QPalette>
 #include <QtGlobal>
 
 #include "platform/qt/qt_platform.h"
@@ -109,6 +110,33 @@ void quietPluginHandler(QtMsgType type, const QMessageLogContext& context, const
   if (gNextHandler) gNextHandler(type, context, message);
 }
 
+// Fusion with a dark palette: light text on dark ground, the coloured result rows keeping
+// text that reads on their own backgrounds.
+void useDarkPalette() {
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  QPalette dark;
+  const QColor window(0x2B, 0x2B, 0x2B);
+  const QColor base(0x1E, 0x1E, 0x1E);
+  const QColor text(0xEE, 0xEE, 0xEE);
+  dark.setColor(QPalette::Window, window);
+  dark.setColor(QPalette::WindowText, text);
+  dark.setColor(QPalette::Base, base);
+  dark.setColor(QPalette::AlternateBase, window);
+  dark.setColor(QPalette::Text, text);
+  dark.setColor(QPalette::Button, QColor(0x3A, 0x3A, 0x3A));
+  dark.setColor(QPalette::ButtonText, text);
+  dark.setColor(QPalette::ToolTipBase, window);
+  dark.setColor(QPalette::ToolTipText, text);
+  dark.setColor(QPalette::Highlight, QColor(0x2F, 0x6F, 0xAF));
+  dark.setColor(QPalette::HighlightedText, Qt::white);
+  dark.setColor(QPalette::Link, QColor(0x8F, 0xC8, 0xFF));
+  dark.setColor(QPalette::PlaceholderText, QColor(0xA0, 0xA0, 0xA0));
+  dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
+  dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+  dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
+  QApplication::setPalette(dark);
+}
+
 class CurrentPlatform {
  public:
   explicit CurrentPlatform(Platform& platform) { setCurrentPlatform(&platform); }
@@ -170,6 +198,7 @@ int runWithQt(int& argc, char** argv, const QtOptions& options, const std::funct
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPointSize(10);
   QApplication::setFont(font);
+  if (options.dark) useDarkPalette();
 
   QtPlatform platform;
   CurrentPlatform current(platform);

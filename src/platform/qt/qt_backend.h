@@ -8,6 +8,7 @@ namespace quillion::platform::qt {
 
 struct QtOptions {
   bool offscreen = false;  // the script driver and tests: no window on any screen
+  bool dark = false;       // a dark palette (Fusion), whatever the desktop's
 };
 
 // Creates the Qt application object, installs the Qt platform as the current platform
