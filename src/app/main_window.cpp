@@ -108,6 +108,31 @@ void CQuillionDlg::onWindowCommand(std::string_view id) {
   }
 }
 
+namespace {
+constexpr const char* kWindowSection = "Window";
+// Smaller than this is no window to bring back.
+constexpr int kSmallestSide = 200;
+}  // namespace
+
+std::optional<platform::WindowGeometry> CQuillionDlg::storedGeometry() {
+  framework::SettingsStore store;
+  platform::WindowGeometry geometry;
+  geometry.width = store.readInteger(kWindowSection, "W", 0);
+  geometry.height = store.readInteger(kWindowSection, "H", 0);
+  geometry.x = store.readInteger(kWindowSection, "X", 0);
+  geometry.y = store.readInteger(kWindowSection, "Y", 0);
+  if (geometry.width < kSmallestSide || geometry.height < kSmallestSide) return std::nullopt;
+  return geometry;
+}
+
+void CQuillionDlg::storeGeometry(const platform::WindowGeometry& geometry) {
+  framework::SettingsStore store;
+  store.writeInteger(kWindowSection, "X", geometry.x);
+  store.writeInteger(kWindowSection, "Y", geometry.y);
+  store.writeInteger(kWindowSection, "W", geometry.width);
+  store.writeInteger(kWindowSection, "H", geometry.height);
+}
+
 void launchTool(int toolId) {
   const Tool* tool = findTool(toolId);
   if (!tool) return;

@@ -13,6 +13,9 @@ class CQuillionDlg : public platform::Form {
 
   std::span<const platform::WindowCommand> windowCommands() const override;
   void onWindowCommand(std::string_view id) override;
+  // Kept in section "Window" between runs.
+  std::optional<platform::WindowGeometry> storedGeometry() override;
+  void storeGeometry(const platform::WindowGeometry& geometry) override;
 
  protected:
   void onInit() override;

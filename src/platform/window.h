@@ -57,6 +57,14 @@ class WindowView {
   virtual void modalEnded() {}
 };
 
+// A window's place and size on the desktop, in its pixels.
+struct WindowGeometry {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+};
+
 class Window {
  public:
   explicit Window(std::string title) : title_(std::move(title)) {}
@@ -78,6 +86,11 @@ class Window {
   void beginModal() { ended_ = false; result_ = 0; }
 
   virtual void onTimer(int /*timerId*/) {}
+
+  // Where the window was last time (the main window keeps it between runs), and where it
+  // is as it closes.
+  virtual std::optional<WindowGeometry> storedGeometry() { return std::nullopt; }
+  virtual void storeGeometry(const WindowGeometry& /*geometry*/) {}
 
   WindowView* view() const { return view_; }
   void setView(WindowView* view) { view_ = view; }

@@ -93,7 +93,7 @@ QtPlatform::~QtPlatform() {
 
 QWidget* QtPlatform::topWindow() const { return running_.empty() ? nullptr : running_.back(); }
 
-void QtPlatform::place(WindowDialog& dialog, QWidget* under) const {
+void QtPlatform::place(Window& window, WindowDialog& dialog, QWidget* under) const {
   // A window over another covers it exactly, as every window filled the handheld's screen.
   if (under) {
     dialog.setGeometry(under->geometry());
@@ -103,6 +103,16 @@ void QtPlatform::place(WindowDialog& dialog, QWidget* under) const {
   if (QScreen* screen = QGuiApplication::primaryScreen()) area = screen->availableGeometry();
   QRect frame(0, 0, std::min(kMainWidth, area.width()), std::min(kMainHeight, area.height() - 48));
   frame.moveCenter(area.center());
+  // The main window comes back where it was, if that place is still wholly on a screen.
+  if (auto stored = window.storedGeometry()) {
+    const QRect wanted(stored->x, stored->y, stored->width, stored->height);
+    for (QScreen* screen : QGuiApplication::screens()) {
+      if (wanted.isValid() && screen->availableGeometry().contains(wanted)) {
+        frame = wanted;
+        break;
+      }
+    }
+  }
   dialog.setGeometry(frame);
 }
 
@@ -120,7 +130,7 @@ int QtPlatform::runModalNative(Window& window) {
   }
   // The first window is the program's main window, with the usual window buttons.
   if (!under) dialog->setWindowFlags(Qt::Window);
-  place(*dialog, under);
+  place(window, *dialog, under);
   {
     RunGuard run(running_, *dialog);
     if (!window.ended()) {
@@ -135,6 +145,10 @@ int QtPlatform::runModalNative(Window& window) {
     }
   }
   for (const Window* ended : owned) dropTimers(*ended);
+  if (!under) {
+    const QRect shown = dialog->geometry();
+    window.storeGeometry({shown.x(), shown.y(), shown.width(), shown.height()});
+  }
   dialog.reset();
   return window.ended() ? window.result() : kResultCancel;
 }

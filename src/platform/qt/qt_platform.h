@@ -43,7 +43,7 @@ class QtPlatform final : public Platform {
 
  private:
   QWidget* topWindow() const;
-  void place(WindowDialog& dialog, QWidget* under) const;
+  void place(Window& window, WindowDialog& dialog, QWidget* under) const;
   void dropTimers(const Window& window);
 
   std::vector<WindowDialog*> running_;  // innermost last

@@ -1,0 +1,37 @@
+# The main window comes back where it was when that place fits a screen, and a stored
+# place off every screen is ignored: a run on the Qt backend (offscreen), then a look at
+# what it stored.
+function(run_driver qt script out)
+  file(WRITE ${WORK}/script.qs "${script}")
+  set(args --home ${WORK} ${WORK}/script.qs)
+  if(qt)
+    list(PREPEND args --qt)
+  endif()
+  execute_process(COMMAND ${DRIVER} ${args} OUTPUT_VARIABLE transcript ERROR_VARIABLE errors
+    RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "the driver exited with ${rc}\n${transcript}\n${errors}")
+  endif()
+  set(${out} "${transcript}" PARENT_SCOPE)
+endfunction()
+
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+set(place "set Window X integer 20\nset Window Y integer 30\nset Window W integer 400\nset Window H integer 350\n")
+set(look "get Window X integer\nget Window Y integer\nget Window W integer\nget Window H integer\n")
+# A first run keeps the place it closed at.
+run_driver(ON "names\n" ignored)
+run_driver(OFF "${look}" first)
+if(first MATCHES "missing")
+  message(FATAL_ERROR "the window's place was not kept:\n${first}")
+endif()
+run_driver(ON "${place}names\n" ignored)
+run_driver(OFF "${look}" kept)
+if(NOT kept MATCHES "Window W = 400" OR NOT kept MATCHES "Window H = 350")
+  message(FATAL_ERROR "the stored place was not brought back:\n${kept}")
+endif()
+run_driver(ON "set Window W integer 50000\nnames\n" ignored)
+run_driver(OFF "${look}" replaced)
+if(replaced MATCHES "Window W = 50000")
+  message(FATAL_ERROR "a place off every screen was used:\n${replaced}")
+endif()
