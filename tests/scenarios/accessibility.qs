@@ -57,6 +57,20 @@ names
 tab 4
 names
 ok
+dopen 7
+choose choice 0
+choose choice 1
+names
+ok
+dopen 7
+choose choice 0
+choose choice 2
+names
+ok
+dopen 7
+choose choice 1
+names
+ok
 dopen 8
 names
 tab 1
