@@ -718,9 +718,10 @@ void ControlBinding::update() {
   QWidget* shown = widget();
   const QSignalBlocker blocker(shown);
   // What a screen reader says of the control follows its label and caption.
-  if (QWidget* focusable = focusWidget()) {
+  // (A control that takes no focus, an up-down pair, is named on its widget.)
+  if (QWidget* named = focusWidget() ? focusWidget() : widget()) {
     const QString name = toQt(control_.form().accessibleName(control_));
-    if (focusable->accessibleName() != name) focusable->setAccessibleName(name);
+    if (named->accessibleName() != name) named->setAccessibleName(name);
   }
   if (shown->isHidden() == control_.visible()) shown->setVisible(control_.visible());
   shown->setEnabled(control_.enabled());
