@@ -187,3 +187,25 @@ click gestation
 names
 cancel
 ok
+# the adult tools' own dialogs: custom activity range, stress factors, MAW factor
+dopen 1
+choose activity 0
+names
+cancel
+click stress
+names
+cancel
+type weight "120"
+click maw
+names
+cancel
+ok
+# the diabetic exchange types
+dopen 9
+click milkType
+names
+cancel
+click meatType
+names
+cancel
+ok
