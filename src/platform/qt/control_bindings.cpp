@@ -139,7 +139,13 @@ class ButtonBinding final : public ControlBinding {
   }
 
  protected:
-  void refresh() override { button_->setText(literalCaption(toQt(control_.text()))); }
+  void refresh() override {
+    // A caption's own line break (CR LF or a lone CR) starts a second line on the button,
+    // so a long two-part caption does not widen the form past the window.
+    QString caption = withLineFeeds(control_.text());
+    caption.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    button_->setText(literalCaption(caption));
+  }
 
  private:
   QPushButton* button_;
