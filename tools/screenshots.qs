@@ -124,6 +124,7 @@ type k "4"
 type cl "104"
 type hco3 "24"
 pdf /tmp/quillion-report.pdf
+ok
 open 7
 choose choice 0
 choose choice 1
