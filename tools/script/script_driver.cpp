@@ -353,6 +353,15 @@ void ScriptDriver::execute(const Command& c) {
     if (!form || !form->hasMenuBar()) return error("this page has no " + c.name + " command");
     return c.name == "save" ? form->onSave() : form->onOptions();
   }
+  if (c.name == "fits") {
+    if (!wantArgs(0)) return;
+    platform::Form* form = topForm();
+    if (!form) return error("no window is open");
+    if (!platform::testing::userSimulation().fitsWidth(*form)) {
+      error(quoted(form->title()) + " is wider than its window");
+    }
+    return;
+  }
   if (c.name == "names") {
     if (!wantArgs(0)) return;
     platform::Form* form = topForm();

@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace quillion::platform::qt {
@@ -181,6 +182,11 @@ void FormView::updateTabOrder() {
   for (std::size_t i = 1; i < order.size(); ++i) {
     QWidget::setTabOrder(order[i - 1]->focusWidget(), order[i]->focusWidget());
   }
+}
+
+bool FormView::fitsWidth() const {
+  const QScrollBar* across = scroll_->horizontalScrollBar();
+  return !across || across->maximum() <= 0;
 }
 
 void FormView::applyPendingFocus() {

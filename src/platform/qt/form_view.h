@@ -50,6 +50,8 @@ class FormView : public QWidget, public WindowView {
 
   // Called by the bindings after a user's action has reached the form.
   void userActionDone();
+  // Whether the content fits the width it is shown in, nothing to scroll sideways.
+  bool fitsWidth() const;
 
  private:
   void addNewControls();

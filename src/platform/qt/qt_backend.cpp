@@ -158,7 +158,8 @@ int runWithQt(int& argc, char** argv, const QtOptions& options, const std::funct
   // forwarding), the program is served by VNC rather than ending with a plugin abort.
   bool vncFallback = false;
   if (options.offscreen) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // An offscreen platform named with options (a screen of another size) is kept.
+    if (!qgetenv("QT_QPA_PLATFORM").startsWith("offscreen")) qputenv("QT_QPA_PLATFORM", "offscreen");
   } else if (!platformArgument && environmentEmpty("QT_QPA_PLATFORM")) {
     QByteArray platforms;
     if (!environmentEmpty("WAYLAND_DISPLAY")) platforms += "wayland;";

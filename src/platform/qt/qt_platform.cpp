@@ -399,6 +399,12 @@ std::vector<testing::UserSimulation::Stop> QtUserSimulation::tabStops(Form& form
   return stops;
 }
 
+bool QtUserSimulation::fitsWidth(Form& form) {
+  auto* view = dynamic_cast<FormView*>(form.view());
+  platform_.pumpEvents();
+  return !view || view->fitsWidth();
+}
+
 bool QtUserSimulation::screenshot(Window& window, const std::string& pngPath) {
   auto* shown = dynamic_cast<QWidget*>(window.view());
   if (!shown) return false;

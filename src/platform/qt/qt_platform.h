@@ -68,6 +68,7 @@ class QtUserSimulation final : public testing::UserSimulation {
   bool screenshot(Window& window, const std::string& pngPath) override;
   // The widgets' own Tab chain and accessible names.
   std::vector<Stop> tabStops(Form& form) override;
+  bool fitsWidth(Form& form) override;
 
  private:
   QtPlatform& platform_;

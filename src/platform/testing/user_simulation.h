@@ -29,6 +29,9 @@ class UserSimulation {
     std::string name;
   };
   virtual std::vector<Stop> tabStops(Form& form);
+  // Whether the form's content fits its window's width (nothing to scroll sideways); true
+  // where nothing is drawn.
+  virtual bool fitsWidth(Form& /*form*/) { return true; }
   // A picture of the window as it is drawn; false where nothing is drawn.
   virtual bool screenshot(Window& window, const std::string& pngPath);
 };
