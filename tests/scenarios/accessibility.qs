@@ -209,3 +209,23 @@ click meatType
 names
 cancel
 ok
+# the parenteral options and, after them, the save options; the comment prompt
+dopen 7
+ok
+ok
+options
+names
+ok
+cancel
+ok
+dopen 20
+options
+click comment
+ok
+save
+names
+cancel
+options
+click comment
+ok
+ok
