@@ -13,7 +13,7 @@ cd "$root"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$jobs" >/dev/null
 harnesses=$(sed -n '/^set(QUILLION_FUZZ_HARNESSES/,/)/p' tests/fuzz/CMakeLists.txt |
-            tr -d '()' | tr -s ' \n' '\n' | grep -v -e '^set$' -e '^QUILLION_FUZZ_HARNESSES$' -e '^$')
+            sed -e 's/set(QUILLION_FUZZ_HARNESSES//' -e 's/)//' | tr -s ' \n' '\n' | grep -v '^$')
 findings=build/fuzz/findings
 printf '%-20s %12s %10s %8s %8s %8s\n' harness executions exec/s cov ft crashes
 failed=0
@@ -29,7 +29,7 @@ for name in $harnesses; do
      corpus >/dev/null 2>&1) || true
   cp "$work/fuzz-0.log" "$log" 2>/dev/null || : >"$log"
   runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | tail -1 | grep -o '[0-9]*$' || true)
-  rate=$(grep -o 'stat::average_exec_per_sec: *[0-9]*' "$log" | tail -1 | grep -o '[0-9]*$' || true)
+  rate=$(( ${runs:-0} / seconds ))
   cov=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | grep -o '[0-9]*$' || true)
   ft=$(grep -o 'ft: [0-9]*' "$log" | tail -1 | grep -o '[0-9]*$' || true)
   crashes=$(find "$work/crashes" -type f | wc -l)

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -15,22 +16,19 @@
 namespace quillion::fuzz {
 
 std::string scratchFolder() {
-  static const std::string folder = [] {
+  // Kept in a plain array: the removal at exit runs after static strings are destroyed.
+  static char folder[64] = {};
+  if (folder[0] == '\0') {
     struct stat status {};
-    std::string base = ::stat("/dev/shm", &status) == 0 && S_ISDIR(status.st_mode) &&
-                               ::access("/dev/shm", W_OK) == 0
-                           ? "/dev/shm"
-                           : "/tmp";
-    std::string pattern = base + "/quillion-fuzz-XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    if (::mkdtemp(name.data()) == nullptr) std::abort();
+    const bool shm = ::stat("/dev/shm", &status) == 0 && S_ISDIR(status.st_mode) &&
+                     ::access("/dev/shm", W_OK) == 0;
+    std::snprintf(folder, sizeof folder, "%s/quillion-fuzz-XXXXXX", shm ? "/dev/shm" : "/tmp");
+    if (::mkdtemp(folder) == nullptr) std::abort();
     std::atexit([] {
       std::error_code ignored;
-      std::filesystem::remove_all(scratchFolder(), ignored);
+      std::filesystem::remove_all(folder, ignored);
     });
-    return std::string(name.data());
-  }();
+  }
   return folder;
 }
 
