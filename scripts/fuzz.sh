@@ -4,16 +4,18 @@
 # the inputs a run adds stay under build/fuzz/findings/NAME and the seeds are untouched.
 # Prints one row per harness: executions, executions per second, coverage (edges) and
 # features, and how many crashing inputs it wrote. Exits non-zero when any harness found
-# a crash or an invariant that failed.
+# a crash or an invariant that failed. Names after the two numbers run only those harnesses.
 set -euo pipefail
 seconds=${1:-60}
 jobs=${2:-1}
+shift $(( $# < 2 ? $# : 2 ))
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$jobs" >/dev/null
 harnesses=$(sed -n '/^set(QUILLION_FUZZ_HARNESSES/,/)/p' tests/fuzz/CMakeLists.txt |
             sed -e 's/set(QUILLION_FUZZ_HARNESSES//' -e 's/)//' | tr -s ' \n' '\n' | grep -v '^$')
+[ $# -eq 0 ] || harnesses="$*"
 findings=build/fuzz/findings
 printf '%-20s %12s %10s %8s %8s %8s\n' harness executions exec/s cov ft crashes
 failed=0
