@@ -36,5 +36,12 @@ fuzz:
 	@bash scripts/install-deps.sh --fuzz
 	@bash scripts/fuzz.sh $(SECONDS) $(JOBS)
 
+# Builds the benchmark suite (optimised) and prints its one table; see docs/performance.md.
+bench:
+	@bash scripts/install-deps.sh --bench
+	cmake --preset bench >/dev/null
+	cmake --build --preset bench -j $(JOBS)
+	./build/bench/tests/bench/quillion_bench
+
 clean:
 	rm -rf build
