@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PREFIX ?= /usr/local
 
-.PHONY: run test deps build asan install clean
+.PHONY: run test deps build asan install clean fuzz bench
 
 deps:
 	@bash scripts/install-deps.sh
@@ -28,6 +28,20 @@ install:
 
 asan:
 	$(MAKE) test PRESET=asan
+
+# Runs each input harness for SECONDS seconds (one worker) from its corpus and prints the
+# executions and coverage of each; what a run finds is left under build/fuzz/findings.
+SECONDS ?= 60
+fuzz:
+	@bash scripts/install-deps.sh --fuzz
+	@bash scripts/fuzz.sh $(SECONDS) $(JOBS)
+
+# Builds the benchmark suite (optimised) and prints its one table; see docs/performance.md.
+bench:
+	@bash scripts/install-deps.sh --bench
+	cmake --preset bench >/dev/null
+	cmake --build --preset bench -j $(JOBS)
+	./build/bench/tests/bench/quillion_bench
 
 clean:
 	rm -rf build

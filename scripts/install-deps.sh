@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Quillion needs to build, test and run.
 # As root it runs apt-get itself; otherwise it prints the command to run.
+# With --fuzz it adds clang and its libFuzzer runtime (the fuzz preset only); with --bench
+# the Google Benchmark library (`make bench` only).
 set -euo pipefail
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libsqlite3-dev libgtest-dev
           fonts-dejavu-core locales poppler-utils desktop-file-utils appstream)
+case "${1:-}" in
+  --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+  --bench) packages+=(libbenchmark-dev) ;;
+esac
 # With --tests: the tests also run the program under a decimal-comma locale.
 test_locale=de_DE.UTF-8
 need_locale=false

@@ -38,6 +38,8 @@ TEST(SplitScriptLine, WordsAndAFinalQuotedArgument) {
       {"open \r\t20", true, {"open", "20"}},
       {"type na \"140\"\r", true, {"type", "na", "140"}},
       {"type na\r\"1\r4\"", true, {"type", "na", "1 4"}},
+      // Even after a backslash: a quoted argument never holds a carriage return.
+      {"type na \"1\\\r4\"", true, {"type", "na", "1 4"}},
       // A line that is not text splits into nothing.
       {"open\0 20"s, false, {}},
       {"open \x01", false, {}},

@@ -155,7 +155,8 @@ bool splitScriptLine(const std::string& line, std::vector<std::string>& words) {
         }
         if (ch == '\\' && i + 1 < line.size()) {
           char next = line[++i];
-          word += next == 'n' ? '\n' : next == 't' ? '\t' : next;
+          // An escaped carriage return is still a blank, as every other one is.
+          word += next == 'n' ? '\n' : next == 't' ? '\t' : next == '\r' ? ' ' : next;
         } else {
           word += ch == '\r' ? ' ' : ch;
         }
