@@ -20,6 +20,7 @@
 #include <ostream>
 #include <random>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -27,6 +28,14 @@
 
 namespace quillion::platform {
 namespace {
+
+// A name with a number after it ("V12"), built by appending: GCC 12 at -O2 reports a false
+// -Wrestrict overlap in "V" + std::to_string(...).
+std::string numbered(std::string_view prefix, long long number) {
+  std::string name(prefix);
+  name += std::to_string(number);
+  return name;
+}
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
@@ -110,7 +119,7 @@ class SettingsHiveTest : public ::testing::Test {
     for (char& c : name) {
       if (c == '/') c = '_';
     }
-    folder_ = fs::temp_directory_path() / ("quillion-hive-" + std::to_string(::getpid()) + "-" +
+    folder_ = fs::temp_directory_path() / (numbered("quillion-hive-", ::getpid()) + "-" +
                                            std::to_string(++serial) + "-" + name);
     fs::remove_all(folder_);
     fs::create_directories(folder_);
@@ -196,7 +205,7 @@ TEST_F(SettingsHiveTest, OverwritingReplacesTagAndSize) {
   SettingsHive writer(file().string());
   SettingsHive reader(file().string());
   for (std::size_t i = 0; i < std::size(writes); ++i) {
-    SCOPED_TRACE("write " + std::to_string(i));
+    SCOPED_TRACE(numbered("write ", i));
     ASSERT_TRUE(writer.setValue(section("BEE"), "Ht", writes[i].type, writes[i].data));
     expectValue(writer, section("BEE"), "Ht", writes[i].type, writes[i].data);
     expectValue(reader, section("BEE"), "Ht", writes[i].type, writes[i].data);
@@ -313,13 +322,7 @@ void PrintTo(const DamageRow& row, std::ostream* out) { *out << row.label; }
 void writeLargeHive(const fs::path& file) {
   SettingsHive hive(file.string());
   for (int i = 0; i < 400; ++i) {
-    // Appended rather than "S" + std::to_string(...): GCC 12 at -O2 reports a false
-    // -Wrestrict overlap in that concatenation.
-    std::string sectionName = "S";
-    sectionName += std::to_string(i % 20);
-    std::string valueName = "V";
-    valueName += std::to_string(i);
-    hive.setValue(section(sectionName), valueName, kHiveString,
+    hive.setValue(section(numbered("S", i % 20)), numbered("V", i), kHiveString,
                   textBytes(u"a text long enough to fill the pages of the database file"));
   }
 }
@@ -339,7 +342,7 @@ TEST_P(SettingsHiveDamageTest, DamagedFileGivesDefaultsOneReportAndStaysUntouche
   const std::vector<std::string> entriesBefore = folderEntries(folder_);
 
   for (int round = 0; round < 2; ++round) {
-    SCOPED_TRACE("round " + std::to_string(round));
+    SCOPED_TRACE(numbered("round ", round));
     EXPECT_FALSE(hive.queryValue(section("AGap"), "NA").has_value());
     EXPECT_FALSE(hive.keyExists(section("AGap")));
     EXPECT_FALSE(hive.setValue(section("AGap"), "NA", kHiveDword, numberBytes(1.0)));
@@ -489,14 +492,14 @@ TEST_F(SettingsHiveTest, TwoHivesOnOneFileSeeEachOthersWritesAtOnce) {
   SettingsHive second(file().string());
   SettingsHive* hives[] = {&first, &second};
   for (int i = 0; i < 40; ++i) {
-    SCOPED_TRACE("step " + std::to_string(i));
+    SCOPED_TRACE(numbered("step ", i));
     SettingsHive& writer = *hives[i % 2];
     SettingsHive& reader = *hives[(i + 1) % 2];
     const Bytes own = integerBytes(i);
     const Bytes shared = numberBytes(i * 0.5);
-    ASSERT_TRUE(writer.setValue(section("TPN"), "V" + std::to_string(i), kHiveDword, own));
+    ASSERT_TRUE(writer.setValue(section("TPN"), numbered("V", i), kHiveDword, own));
     ASSERT_TRUE(writer.setValue(section("TPN"), "Shared", kHiveDword, shared));
-    expectValue(reader, section("TPN"), "V" + std::to_string(i), kHiveDword, own);
+    expectValue(reader, section("TPN"), numbered("V", i), kHiveDword, own);
     expectValue(reader, section("TPN"), "Shared", kHiveDword, shared);
   }
   EXPECT_TRUE(reports_.empty());
@@ -507,7 +510,7 @@ int writeMany(const fs::path& file, const std::string& prefix, int count) {
   SettingsHive hive(file.string());
   int failures = 0;
   for (int i = 0; i < count; ++i) {
-    const std::string name = prefix + std::to_string(i);
+    const std::string name = numbered(prefix, i);
     if (!hive.setValue(section("DMEx"), name, kHiveDword, integerBytes(i))) ++failures;
     if (!hive.setValue(section("DMEx"), "Shared", kHiveString, textBytes(u"either"))) ++failures;
     const std::optional<HiveValue> value = hive.queryValue(section("DMEx"), name);
@@ -539,8 +542,8 @@ TEST_F(SettingsHiveTest, TwoProcessesWritingAtOnceKeepTheFileWhole) {
   SettingsHive check(file().string());
   for (int i = 0; i < kCount; ++i) {
     for (const char* prefix : {"C", "P"}) {
-      SCOPED_TRACE(prefix + std::to_string(i));
-      expectValue(check, section("DMEx"), prefix + std::to_string(i), kHiveDword,
+      SCOPED_TRACE(numbered(prefix, i));
+      expectValue(check, section("DMEx"), numbered(prefix, i), kHiveDword,
                   integerBytes(i));
     }
   }
