@@ -44,8 +44,7 @@ constexpr const char* kHoursUnits[] = {"hrs", "days"};
 
 }  // namespace
 
-CEnteralDataPP::CEnteralDataPP()
-    : CalculatorPage("Data Entry", kControls, kSection, framework::MenuBar::SaveAndOptions) {
+CEnteralDataPP::CEnteralDataPP() : EnteralCalculatorPage(kControls, kSection, FormulaKind::Adult) {
   choice("formula", formulaPosition_).keep("EF");
   number("weight", weight_).keep("W");
   stored(weightUnit_).keep("WU", 2);
@@ -61,16 +60,9 @@ CEnteralDataPP::CEnteralDataPP()
   stored(hours_).keep("H");
 }
 
-CEnteralDataPP::~CEnteralDataPP() { formulaDatabase(FormulaKind::Adult).release(); }
 
 void CEnteralDataPP::prepareControls() {
-  loadFormulaFiles(FormulaKind::Adult);
-  platform::Control& list = control("formula");
-  fillFormulaList(list, formulaDatabase(FormulaKind::Adult));
-  // A stored position outside the list falls back to its first formula.
-  const int count = static_cast<int>(list.items().size());
-  if (formulaPosition_ < 0 || formulaPosition_ >= count) formulaPosition_ = count > 0 ? 0 : -1;
-  list.setSelected(formulaPosition_);
+  prepareFormulaList();
   control("results").setColumns({{"Param", kParamWidth, platform::ColumnAlign::Left},
                                  {"Value", kValueWidth, platform::ColumnAlign::Left}});
   FormulaRecord empty(FormulaKind::Adult);
@@ -81,56 +73,14 @@ void CEnteralDataPP::prepareControls() {
   applyEnergyMode();
 }
 
-void CEnteralDataPP::takeSelectedFormula() {
-  FormulaDatabase& db = formulaDatabase(FormulaKind::Adult);
-  const int index = control("formula").selectedData();
-  db.setCurrentIndex(index);
-  current_ = db.valid(index) ? db.record(index) : FormulaRecord(FormulaKind::Adult);
-}
 
-void CEnteralDataPP::applyEnergyMode() {
-  const bool on = energyMode_ != 0;
-  control("kcal").setVisible(on);
-  control("kcalText").setVisible(!on);
-  control("volume").setVisible(!on);
-  control("volumeText").setVisible(on);
-}
 
-void CEnteralDataPP::onShown() {
-  if (!started_) {
-    started_ = true;
-    return;
-  }
-  // Back from the other tabs: the list may have changed.
-  FormulaDatabase& db = formulaDatabase(FormulaKind::Adult);
-  platform::Control& list = control("formula");
-  fillFormulaList(list, db);
-  list.setSelected(positionOfRecord(list, db.currentIndex()));
-  formulaPosition_ = list.selected();
-  takeSelectedFormula();
-  compute();
-}
 
-void CEnteralDataPP::onHidden() {
-  formulaDatabase(FormulaKind::Adult).setCurrentIndex(control("formula").selectedData());
-}
 
 void CEnteralDataPP::onPageEvent(const platform::Notification& n) {
-  if (n.event == platform::Event::CloseUp && n.id == "formula") {
-    takeSelectedFormula();
-    compute();
-  } else if (n.event == platform::Event::Clicked && n.id == "weightUnit") {
+  if (sharedEvent(n)) return;
+  if (n.event == platform::Event::Clicked && n.id == "weightUnit") {
     weightUnit_ = weightUnit_ == 0 ? 1 : 0;
-    compute();
-  } else if (n.event == platform::Event::Clicked && n.id == "volumeUnit") {
-    volumeMode_ = volumeMode_ == 0 ? 1 : 0;
-    compute();
-  } else if (n.event == platform::Event::Clicked && n.id == "hoursUnit") {
-    timeUnit_ = 0;
-    compute();
-  } else if (n.event == platform::Event::Clicked && n.id == "energyMode") {
-    updateData(true);
-    applyEnergyMode();
     compute();
   }
 }

@@ -66,8 +66,7 @@ double weightInKg(double weight, int unit) {
 
 }  // namespace
 
-CEnteralPedsDataPP::CEnteralPedsDataPP()
-    : CalculatorPage("Data Entry", kControls, kSection, framework::MenuBar::SaveAndOptions) {
+CEnteralPedsDataPP::CEnteralPedsDataPP() : EnteralCalculatorPage(kControls, kSection, FormulaKind::Pediatric) {
   choice("formula", formulaPosition_).keep("EF");
   choice("dilution", dilutionChoice_);
   number("weight", weight_).keep("W");
@@ -84,16 +83,9 @@ CEnteralPedsDataPP::CEnteralPedsDataPP()
   stored(hours_).keep("H");
 }
 
-CEnteralPedsDataPP::~CEnteralPedsDataPP() { formulaDatabase(FormulaKind::Pediatric).release(); }
 
 void CEnteralPedsDataPP::prepareControls() {
-  loadFormulaFiles(FormulaKind::Pediatric);
-  platform::Control& list = control("formula");
-  fillFormulaList(list, formulaDatabase(FormulaKind::Pediatric));
-  // A stored position outside the list falls back to its first formula.
-  const int count = static_cast<int>(list.items().size());
-  if (formulaPosition_ < 0 || formulaPosition_ >= count) formulaPosition_ = count > 0 ? 0 : -1;
-  list.setSelected(formulaPosition_);
+  prepareFormulaList();
   platform::Control& dilution = control("dilution");
   for (int i = 0; i < kDilutionCount; ++i) dilution.addItem(kDilutions[i].name, i);
   dilutionChoice_ = 0;
@@ -107,58 +99,16 @@ void CEnteralPedsDataPP::prepareControls() {
   applyEnergyMode();
 }
 
-void CEnteralPedsDataPP::takeSelectedFormula() {
-  FormulaDatabase& db = formulaDatabase(FormulaKind::Pediatric);
-  const int index = control("formula").selectedData();
-  db.setCurrentIndex(index);
-  current_ = db.valid(index) ? db.record(index) : FormulaRecord(FormulaKind::Pediatric);
-}
 
-void CEnteralPedsDataPP::applyEnergyMode() {
-  const bool on = energyMode_ != 0;
-  control("kcal").setVisible(on);
-  control("kcalText").setVisible(!on);
-  control("volume").setVisible(!on);
-  control("volumeText").setVisible(on);
-}
 
-void CEnteralPedsDataPP::onShown() {
-  if (!started_) {
-    started_ = true;
-    return;
-  }
-  // Back from the other tabs: the list may have changed.
-  FormulaDatabase& db = formulaDatabase(FormulaKind::Pediatric);
-  platform::Control& list = control("formula");
-  fillFormulaList(list, db);
-  list.setSelected(positionOfRecord(list, db.currentIndex()));
-  formulaPosition_ = list.selected();
-  takeSelectedFormula();
-  compute();
-}
 
-void CEnteralPedsDataPP::onHidden() {
-  formulaDatabase(FormulaKind::Pediatric).setCurrentIndex(control("formula").selectedData());
-}
 
 void CEnteralPedsDataPP::onPageEvent(const platform::Notification& n) {
-  if (n.event == platform::Event::CloseUp && n.id == "formula") {
-    takeSelectedFormula();
-    compute();
-  } else if (n.event == platform::Event::CloseUp && n.id == "dilution") {
+  if (sharedEvent(n)) return;
+  if (n.event == platform::Event::CloseUp && n.id == "dilution") {
     compute();
   } else if (n.event == platform::Event::Clicked && n.id == "weightUnit") {
     weightUnit_ = (weightUnit_ + 1) % 3;
-    compute();
-  } else if (n.event == platform::Event::Clicked && n.id == "volumeUnit") {
-    volumeMode_ = volumeMode_ == 0 ? 1 : 0;
-    compute();
-  } else if (n.event == platform::Event::Clicked && n.id == "hoursUnit") {
-    timeUnit_ = 0;
-    compute();
-  } else if (n.event == platform::Event::Clicked && n.id == "energyMode") {
-    updateData(true);
-    applyEnergyMode();
     compute();
   }
 }

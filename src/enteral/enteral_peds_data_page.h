@@ -5,15 +5,13 @@
 
 #include <string>
 
-#include "enteral/formula_record.h"
-#include "framework/calculator_page.h"
+#include "enteral/enteral_calculator_page.h"
 
 namespace quillion::enteral {
 
-class CEnteralPedsDataPP : public framework::CalculatorPage {
+class CEnteralPedsDataPP : public EnteralCalculatorPage {
  public:
   CEnteralPedsDataPP();
-  ~CEnteralPedsDataPP() override;
 
  protected:
   void prepareControls() override;
@@ -21,30 +19,18 @@ class CEnteralPedsDataPP : public framework::CalculatorPage {
   std::string reportTitle() const override { return " Enteral Pediatric"; }
   void writeReportLines(framework::ResultLog& log) override;
   void onPageEvent(const platform::Notification& n) override;
-  void onShown() override;
-  void onHidden() override;
-  bool savesOn(platform::CloseReason) const override { return true; }
 
  private:
-  void takeSelectedFormula();
-  void applyEnergyMode();
-
   double kcal_ = 1000.0;
   double weight_ = 100.0;
   int weightUnit_ = 1;  // 0 kg, 1 lbs, 2 g
   double volumeInput_ = 2400.0;
   double hoursInput_ = 24.0;
-  int energyMode_ = 0;
-  int volumeMode_ = 0;  // 0 total ("mL", "over"), 1 rate ("mL/hr", "for")
-  int timeUnit_ = 0;    // 0 "hrs", 1 "days"
   double hours_ = 24.0;
   double totalVolume_ = 1000.0;
-  int formulaPosition_ = 1;
   int dilutionChoice_ = 0;  // not kept: "Full strength" at every start
   std::string volumeText_;
   std::string kcalText_;
-  FormulaRecord current_{FormulaKind::Pediatric};
-  bool started_ = false;
 };
 
 }  // namespace quillion::enteral
