@@ -5,8 +5,13 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <limits>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace quillion::framework {
 namespace {
@@ -130,6 +135,63 @@ TEST(Format, EveryNumberABoxShowsReadsBack) {
     double value = 0;
     EXPECT_TRUE(parseNumberBox(formatNumberBox(c.value), value));
     EXPECT_NE(value, 0.0);
+  }
+}
+
+// What printf itself writes, in the C locale the tests run in.
+template <typename T>
+std::string printed(const char* format, T value) {
+  char buffer[1024];
+  std::snprintf(buffer, sizeof buffer, format, value);
+  return buffer;
+}
+
+TEST(Format, TheQuickConversionsWriteExactlyWhatPrintfWrites) {
+  // The common conversions are not handed to printf; every digit must still be printf's,
+  // including the exact halves it rounds to even (0.125 to "0.12") and the values that
+  // only look like halves (2.675 is stored as 2.67499999...).
+  const double largest = std::numeric_limits<double>::max();
+  const double smallest = std::numeric_limits<double>::min();
+  std::vector<double> values = {0.0,   -0.0,   0.5,   1.5,    2.5,    -2.5,    0.125,  0.375,
+                                2.675, 1.005,  0.045, -0.04,  1e-300, 5e-324,  1e22,   1e300,
+                                -1e300, 9.995, 99.95, 999.5,  0.05,   0.15,    0.25,   0.35,
+                                largest, smallest};
+  for (int k = -4000; k <= 4000; ++k) values.push_back(k / 8.0);  // every half and eighth
+  std::mt19937_64 random(20261211);
+  std::uniform_real_distribution<double> clinical(-5000.0, 5000.0);
+  for (int i = 0; i < 4000; ++i) values.push_back(clinical(random));
+  for (int i = 0; i < 4000; ++i) {
+    // Any bit pattern that is a finite double.
+    const std::uint64_t bits = random();
+    double value = 0;
+    std::memcpy(&value, &bits, sizeof value);
+    if (std::isfinite(value)) values.push_back(value);
+  }
+  const char* formats[] = {"%.0lf",  "%.1lf", "%.2lf", "%.3lf", "%.5lf",   "%.6lf", "%.lf",
+                           "%0.1lf", "%.2f",  "%f",    "%5.2f", "%12.3lf", "%.15g", "%.17g",
+                           "%g",     "%.3g",  "%e",    "%.2e",  "%F",      "%.0g",  "%+.1lf"};
+  for (const char* format : formats) {
+    int mismatches = 0;
+    for (double value : values) {
+      const std::string expected = printed(format, value);
+      const std::string actual = formatValue(format, value);
+      if (actual != expected && ++mismatches <= 5) {
+        ADD_FAILURE() << format << " of " << printed("%.17g", value) << ": \"" << actual
+                      << "\" where printf writes \"" << expected << "\"";
+      }
+    }
+    EXPECT_EQ(mismatches, 0) << format;
+  }
+  // Whole numbers through their own conversions, padded as printf pads them, and widened
+  // for a floating one.
+  const int integers[] = {
+      0, 7, -7, 12345, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()};
+  for (int value : integers) {
+    for (const char* format : {"%d", "%i", "%5d", "%02i", "%+d"}) {
+      EXPECT_EQ(formatInteger(format, value), printed(format, value)) << format;
+      EXPECT_EQ(formatFields(format, {value}), printed(format, value)) << format;
+    }
+    EXPECT_EQ(formatInteger("%.1lf", value), printed("%.1lf", static_cast<double>(value)));
   }
 }
 
