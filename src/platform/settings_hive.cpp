@@ -15,7 +15,9 @@
 #include <filesystem>
 #include <memory>
 #include <mutex>
+#include <string_view>
 #include <system_error>
+#include <unordered_map>
 #include <utility>
 
 #include "platform/paths.h"
@@ -97,15 +99,27 @@ std::function<void(const std::string&)>& reporterSlot() {
 
 // The open connection and the first failure seen during the current call.
 struct SettingsHive::Db {
+  // A statement prepared once on this connection and used again by later calls; busy
+  // while a Statement holds it.
+  struct Prepared {
+    sqlite3_stmt* stmt = nullptr;
+    bool busy = false;
+  };
+
   sqlite3* handle = nullptr;
   bool ready = false;  // integrity, layout and schema checked on this connection
   int failure = SQLITE_OK;
   std::string failureText;
+  // Keyed by the statement's text, which is always a literal of this file.
+  std::unordered_map<std::string_view, Prepared> prepared;
 
   Db() = default;
   Db(const Db&) = delete;
   Db& operator=(const Db&) = delete;
-  ~Db() { sqlite3_close_v2(handle); }
+  ~Db() {
+    for (auto& entry : prepared) sqlite3_finalize(entry.second.stmt);
+    sqlite3_close_v2(handle);
+  }
 
   void beginCall() {
     failure = SQLITE_OK;
@@ -133,13 +147,16 @@ struct SettingsHive::Db {
     return note(sqlite3_exec(handle, sql.c_str(), nullptr, nullptr, nullptr));
   }
 
+  // Runs one statement that gives no rows ("BEGIN", "COMMIT").
+  int run(const char* sql);
+
   // Runs body between begin and COMMIT; anything short of a clean commit rolls back.
   template <typename Body>
   int transaction(const char* begin, Body&& body) {
-    int code = exec(begin);
+    int code = run(begin);
     if (code != SQLITE_OK) return code;
     code = body();
-    if (code == SQLITE_OK) code = exec("COMMIT");
+    if (code == SQLITE_OK) code = run("COMMIT");
     if (code != SQLITE_OK && sqlite3_get_autocommit(handle) == 0) {
       sqlite3_exec(handle, "ROLLBACK", nullptr, nullptr, nullptr);
     }
@@ -156,14 +173,36 @@ struct SettingsHive::Db {
   static bool settle(SettingsHive& hive, int code);
 };
 
-// One prepared statement, finalized when it goes out of scope. Failures to prepare,
+// One statement for the length of a scope. Parsing a statement costs more than running
+// it, so each text is prepared once per connection and reset for the next use; a text
+// already in use further up the stack gets a statement of its own. Failures to prepare,
 // bind or step are noted on the connection.
 class SettingsHive::Db::Statement {
  public:
   Statement(Db& db, const char* sql) : db_(db) {
-    code_ = db_.note(sqlite3_prepare_v2(db_.handle, sql, -1, &stmt_, nullptr));
+    auto found = db_.prepared.find(sql);
+    if (found != db_.prepared.end() && !found->second.busy) {
+      held_ = &found->second;
+      stmt_ = held_->stmt;
+      held_->busy = true;
+      return;
+    }
+    const bool keepIt = found == db_.prepared.end();
+    code_ = db_.note(sqlite3_prepare_v3(db_.handle, sql, -1,
+                                        keepIt ? SQLITE_PREPARE_PERSISTENT : 0, &stmt_, nullptr));
+    if (code_ == SQLITE_OK && stmt_ && keepIt) {
+      held_ = &db_.prepared.emplace(sql, Prepared{stmt_, true}).first->second;
+    }
   }
-  ~Statement() { sqlite3_finalize(stmt_); }
+  ~Statement() {
+    if (held_) {
+      sqlite3_reset(stmt_);
+      sqlite3_clear_bindings(stmt_);
+      held_->busy = false;
+    } else {
+      sqlite3_finalize(stmt_);
+    }
+  }
   Statement(const Statement&) = delete;
   Statement& operator=(const Statement&) = delete;
 
@@ -208,9 +247,16 @@ class SettingsHive::Db::Statement {
   }
 
   Db& db_;
+  Prepared* held_ = nullptr;
   sqlite3_stmt* stmt_ = nullptr;
   int code_ = SQLITE_OK;
 };
+
+int SettingsHive::Db::run(const char* sql) {
+  Statement statement(*this, sql);
+  const int code = statement.step();
+  return code == SQLITE_DONE ? SQLITE_OK : code;
+}
 
 int SettingsHive::Db::readLayout(Layout& layout) {
   struct Query {
