@@ -21,6 +21,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPalette>
+#include <QStyle>
 #include <QtGlobal>
 
 #include "platform/qt/qt_platform.h"
@@ -110,10 +111,9 @@ void quietPluginHandler(QtMsgType type, const QMessageLogContext& context, const
   if (gNextHandler) gNextHandler(type, context, message);
 }
 
-// Fusion with a dark palette: light text on dark ground, the coloured result rows keeping
+// A dark palette (on Fusion): light text on dark ground, the coloured result rows keeping
 // text that reads on their own backgrounds.
 void useDarkPalette() {
-  QApplication::setStyle(QStringLiteral("Fusion"));
   QPalette dark;
   const QColor window(0x2B, 0x2B, 0x2B);
   const QColor base(0x1E, 0x1E, 0x1E);
@@ -188,14 +188,17 @@ int runWithQt(int& argc, char** argv, const QtOptions& options, const std::funct
                    static_cast<unsigned>(kVncPort));
       return EXIT_FAILURE;
     }
-    // The bare framebuffer has no desktop theme; Fusion draws as it does offscreen.
-    QApplication::setStyle(QStringLiteral("Fusion"));
     std::fprintf(stderr,
                  "Quillion: no display could be used; serving the window by VNC on 127.0.0.1:%u "
                  "(connect with any VNC viewer)\n",
                  static_cast<unsigned>(kVncPort));
   }
 
+  // The bare framebuffer has no desktop theme, and the dark palette is made for Fusion;
+  // otherwise the style is the one the platform or the user (-style) chose.
+  QApplication::setStyle(applicationStyle(servedByVnc || options.dark
+                                              ? QStringLiteral("Fusion")
+                                              : QApplication::style()->name()));
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPointSize(10);
   QApplication::setFont(font);

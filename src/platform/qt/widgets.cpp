@@ -4,10 +4,13 @@
 #include <tuple>
 
 #include <QFontMetrics>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -24,7 +27,66 @@ QSize dialogUnits(const QFontMetrics& metrics, int across, int down) {
           static_cast<int>(down * metrics.height() / 8.0 + 0.5)};
 }
 
+// A standard icon of the base style, fetched the first time it is drawn or measured.
+class DeferredStandardIcon final : public QIconEngine {
+ public:
+  DeferredStandardIcon(QStyle* style, QStyle::StandardPixmap which)
+      : style_(style), which_(which) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return icon().pixmap(size, mode, state);
+  }
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                       qreal scale) override {
+    return icon().pixmap(size, scale, mode, state);
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return icon().actualSize(size, mode, state);
+  }
+  QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+    return icon().availableSizes(mode, state);
+  }
+  // Every standard icon the style is asked for exists; saying so reads nothing.
+  bool isNull() override { return false; }
+  QString key() const override { return QStringLiteral("DeferredStandardIcon"); }
+  QIconEngine* clone() const override { return new DeferredStandardIcon(style_, which_); }
+
+ private:
+  const QIcon& icon() {
+    if (!loaded_) {
+      loaded_ = true;
+      if (style_) icon_ = style_->standardIcon(which_);
+    }
+    return icon_;
+  }
+
+  QPointer<QStyle> style_;
+  QStyle::StandardPixmap which_;
+  bool loaded_ = false;
+  QIcon icon_;
+};
+
+class ApplicationStyle final : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+
+  QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
+                     const QWidget* widget) const override {
+    if (which == SP_ToolBarHorizontalExtensionButton || which == SP_ToolBarVerticalExtensionButton) {
+      return QIcon(new DeferredStandardIcon(baseStyle(), which));
+    }
+    return QProxyStyle::standardIcon(which, option, widget);
+  }
+};
+
 }  // namespace
+
+QStyle* applicationStyle(const QString& key) {
+  return key.isEmpty() ? new ApplicationStyle() : new ApplicationStyle(key);
+}
 
 HtmlView::HtmlView(QWidget* parent) : QTextBrowser(parent) {
   setOpenLinks(false);

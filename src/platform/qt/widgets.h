@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include <QIcon>
+#include <QStyle>
 #include <QLabel>
 #include <QString>
 #include <QTextBrowser>
@@ -80,6 +81,13 @@ class SpinButtons : public QWidget {
 
 // The program's icon, drawn in the banner's colours.
 QIcon programIcon();
+
+// The application's style: the platform's own (or the one named by key), with the few
+// standard icons a window asks for when it is made but seldom shows (the menu bar's
+// arrow for menus that do not fit) read from their image files when first drawn. The
+// first image file read loads every image format plugin, which start-up need not wait
+// for.
+QStyle* applicationStyle(const QString& key = {});
 
 // Captions shown by buttons and tabs: a lone '&' is text, not a mnemonic marker.
 QString literalCaption(const QString& text);
