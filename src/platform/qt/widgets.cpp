@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QIconEngine>
+#include <QImage>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,6 +15,8 @@
 #include <QStyle>
 #include <QTextDocument>
 #include <QVBoxLayout>
+
+#include "platform/qt/program_icon_pixels.h"
 
 namespace quillion::platform::qt {
 namespace {
@@ -222,24 +225,11 @@ SpinButtons::SpinButtons(QWidget* parent)
 
 QIcon programIcon() {
   QIcon icon;
-  for (int side : {16, 32, 48, 64}) {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, side, side);
-    sky.setColorAt(0.0, QColor(0x0B, 0x4F, 0x6C));
-    sky.setColorAt(1.0, QColor(0x6C, 0xC3, 0xD5));
-    painter.setBrush(sky);
-    painter.setPen(Qt::NoPen);
-    painter.drawRoundedRect(QRectF(0, 0, side, side), side * 0.2, side * 0.2);
-    QFont letter;
-    letter.setBold(true);
-    letter.setPixelSize(side * 7 / 10);
-    painter.setFont(letter);
-    painter.setPen(Qt::white);
-    painter.drawText(QRectF(0, 0, side, side), Qt::AlignCenter, QStringLiteral("Q"));
-    icon.addPixmap(pixmap);
+  for (const IconPixels& size : programIconPixels()) {
+    // The image only borrows the words; the pixmap made from it holds its own copy.
+    const QImage image(reinterpret_cast<const uchar*>(size.argb), size.side, size.side,
+                       size.side * 4, QImage::Format_ARGB32_Premultiplied);
+    icon.addPixmap(QPixmap::fromImage(image));
   }
   return icon;
 }

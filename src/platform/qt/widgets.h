@@ -79,7 +79,7 @@ class SpinButtons : public QWidget {
   QToolButton* down_;
 };
 
-// The program's icon, drawn in the banner's colours.
+// The program's window icon: the desktop icon at 16, 32, 48 and 64 pixels.
 QIcon programIcon();
 
 // The application's style: the platform's own (or the one named by key), with the few
