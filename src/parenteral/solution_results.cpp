@@ -78,6 +78,16 @@ void SolutionResults::derive(double weightKg, double mixVolumeMl, bool withTotal
   deriveFromEnergy(weightKg, mixVolumeMl, withTotalOsmolarity);
 }
 
+void SolutionResults::setLipidRates(double hours, double leastHours) {
+  if (hours > leastHours) {
+    lipidRate = lipidVolume / hours;
+    lipidMgKgMin = lipidGramsPerKg * 1000 / (hours * 60);
+  } else {
+    lipidRate = 0;
+    lipidMgKgMin = 0;
+  }
+}
+
 void SolutionResults::deriveFromEnergy(double weightKg, double mixVolumeMl,
                                        bool withTotalOsmolarity) {
   const double p = proteinGrams;

@@ -142,6 +142,10 @@ struct SolutionResults {
   void derive(double weightKg, double mixVolumeMl, bool withTotalOsmolarity);
   // The same after the energies (choKcal, proteinKcal, npcKcal, totalKcal) are known.
   void deriveFromEnergy(double weightKg, double mixVolumeMl, bool withTotalOsmolarity);
+  // The lipid rate (mL/hr) and dose (mg/kg/min) over the lipid emulsion's hours, from
+  // lipidVolume and lipidGramsPerKg; both 0 when the hours are not above leastHours (each
+  // page has its own).
+  void setLipidRates(double hours, double leastHours);
 
   void setUpTable(platform::Control& list, std::uint32_t tableLayout, bool firstTime);
   void showValues();

@@ -62,13 +62,7 @@ double solveTwoInOneFinal(const TwoInOneFinalInputs& in, SolutionResults& r) {
   r.osmolesTotal = r.osmolarityMix * v * 0.001;
   r.aaRate = (v / t) * 0.5;
   r.dexRate = r.aaRate;
-  if (in.lipidHours > 0.05) {
-    r.lipidRate = r.lipidVolume / in.lipidHours;
-    r.lipidMgKgMin = r.lipidGramsPerKg * 1000 / (in.lipidHours * 60);
-  } else {
-    r.lipidRate = 0;
-    r.lipidMgKgMin = 0;
-  }
+  r.setLipidRates(in.lipidHours, 0.05);
   return r.totalVolume;
 }
 

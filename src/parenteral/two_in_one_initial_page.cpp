@@ -76,13 +76,7 @@ double solveTwoInOneInitial(const TwoInOneInitialInputs& in, SolutionResults& r)
   r.osmolesTotal = r.osmolarityMix * vm * 0.001;
   r.aaRate = (1 / t) * r.aaVolume;
   r.dexRate = (1 / t) * r.dexVolume;
-  if (in.lipidHours > 0.1) {
-    r.lipidRate = r.lipidVolume / in.lipidHours;
-    r.lipidMgKgMin = r.lipidGramsPerKg * 1000 / (in.lipidHours * 60);
-  } else {
-    r.lipidRate = 0;
-    r.lipidMgKgMin = 0;
-  }
+  r.setLipidRates(in.lipidHours, 0.1);
   return r.totalVolume;
 }
 

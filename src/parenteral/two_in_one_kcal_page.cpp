@@ -79,13 +79,7 @@ double solveTwoInOneKcal(const TwoInOneKcalInputs& in, SolutionResults& r, doubl
   r.osmolesTotal = r.osmolarityMix * (r.aaVolume * 2.0) * 0.001;
   r.aaRate = r.aaVolume / r.deliveryHours;
   r.dexRate = r.aaRate;
-  if (in.lipidHours > 0.05) {
-    r.lipidRate = r.lipidVolume / in.lipidHours;
-    r.lipidMgKgMin = r.lipidGramsPerKg * 1000 / (in.lipidHours * 60);
-  } else {
-    r.lipidRate = 0;
-    r.lipidMgKgMin = 0;
-  }
+  r.setLipidRates(in.lipidHours, 0.05);
   return r.totalVolume;
 }
 
