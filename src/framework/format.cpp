@@ -174,6 +174,14 @@ void appendInteger(std::string& out, std::string_view conversion, int value) {
   out += printfToString(std::string(conversion), value);
 }
 
+// The kinds of conversion, by their last character.
+bool isIntegerConversion(char type) {
+  return std::string_view("diouxXc").find(type) != std::string_view::npos;
+}
+bool isFloatingConversion(char type) {
+  return std::string_view("fFeEgGaA").find(type) != std::string_view::npos;
+}
+
 void appendUnescaped(std::string& out, std::string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     out += text[i];
@@ -200,7 +208,7 @@ std::string formatValues(std::string_view format, std::initializer_list<double> 
     Conversion c = findConversion(format);
     if (c.begin == std::string_view::npos) break;
     std::string_view conversion = format.substr(c.begin, c.end - c.begin);
-    bool floating = std::string_view("fFeEgGaA").find(conversion.back()) != std::string_view::npos;
+    const bool floating = isFloatingConversion(conversion.back());
     appendUnescaped(out, format.substr(0, c.begin));
     if (floating && next != values.end()) {
       double value = *next++;
@@ -222,19 +230,20 @@ std::string formatValues(std::string_view format, std::initializer_list<double> 
 std::string formatInteger(std::string_view format, int value) {
   Conversion c = findConversion(format);
   if (c.begin == std::string_view::npos) return unescapePercents(format);
-  std::string conversion(format.substr(c.begin, c.end - c.begin));
-  // The value goes to printf only as the conversion asks for it: an int to "%d", a double
-  // to "%.1lf"; any other conversion stays as text.
-  std::string text = conversion;
-  if (std::string_view("diouxXc").find(conversion.back()) != std::string_view::npos) {
-    text.clear();
-    appendInteger(text, conversion, value);
-  } else if (std::string_view("fFeEgGaA").find(conversion.back()) != std::string_view::npos) {
-    text.clear();
-    appendDouble(text, conversion, static_cast<double>(value));
+  const std::string_view conversion = format.substr(c.begin, c.end - c.begin);
+  std::string out;
+  appendUnescaped(out, format.substr(0, c.begin));
+  // The value is written only as the conversion asks for it: an int to "%d", a double to
+  // "%.1lf"; any other conversion stays as text.
+  if (isIntegerConversion(conversion.back())) {
+    appendInteger(out, conversion, value);
+  } else if (isFloatingConversion(conversion.back())) {
+    appendDouble(out, conversion, static_cast<double>(value));
+  } else {
+    out += conversion;
   }
-  return unescapePercents(format.substr(0, c.begin)) + text +
-         unescapePercents(format.substr(c.end));
+  appendUnescaped(out, format.substr(c.end));
+  return out;
 }
 
 std::string formatFields(std::string_view format, std::initializer_list<FormatField> fields) {
@@ -247,8 +256,8 @@ std::string formatFields(std::string_view format, std::initializer_list<FormatFi
     appendUnescaped(out, format.substr(0, c.begin));
     format.remove_prefix(c.end);
     const char type = conversion.back();
-    const bool integer = std::string_view("diouxXc").find(type) != std::string_view::npos;
-    const bool floating = std::string_view("fFeEgGaA").find(type) != std::string_view::npos;
+    const bool integer = isIntegerConversion(type);
+    const bool floating = isFloatingConversion(type);
     const FormatField* field = next != fields.end() ? next : nullptr;
     using Kind = FormatField::Kind;
     if (field && integer && field->kind() == Kind::Integer) {
